@@ -1,0 +1,34 @@
+# Shared build rules of every Zelo subsystem.
+
+add_library(zelo_warnings INTERFACE)
+target_compile_options(zelo_warnings INTERFACE -Wall -Wextra -Wno-unused-parameter)
+if(ZELO_WERROR)
+  target_compile_options(zelo_warnings INTERFACE -Werror)
+endif()
+if(ZELO_SANITIZE)
+  add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+  add_link_options(-fsanitize=address,undefined)
+endif()
+
+# zelo_library(<name> SOURCES ... [DEPS ...]) makes the library zelo_<name> with the alias zelo::<name>.
+function(zelo_library name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;DEPS" ${ARGN})
+  add_library(zelo_${name} STATIC ${ARG_SOURCES})
+  add_library(zelo::${name} ALIAS zelo_${name})
+  target_include_directories(zelo_${name} PUBLIC ${CMAKE_SOURCE_DIR})
+  target_link_libraries(zelo_${name} PUBLIC ${ARG_DEPS} PRIVATE zelo_warnings)
+endfunction()
+
+# zelo_tests(<name> SOURCES ... [DEPS ...]) makes the test program zelo_<name>_tests and registers its cases.
+function(zelo_tests name)
+  if(NOT ZELO_BUILD_TESTS)
+    return()
+  endif()
+  cmake_parse_arguments(ARG "" "" "SOURCES;DEPS" ${ARGN})
+  add_executable(zelo_${name}_tests ${ARG_SOURCES})
+  target_link_libraries(zelo_${name}_tests PRIVATE ${ARG_DEPS} zelo::testsupport GTest::gtest GTest::gmock
+                        zelo_warnings)
+  gtest_discover_tests(zelo_${name}_tests
+    DISCOVERY_TIMEOUT 60
+    PROPERTIES ENVIRONMENT "SDL_VIDEODRIVER=offscreen;SDL_AUDIODRIVER=dummy;ZELO_MEDIUM=${ZELO_DATA_DIR};ZELO_SOURCE_DIR=${CMAKE_SOURCE_DIR}")
+endfunction()
