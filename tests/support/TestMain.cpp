@@ -1,0 +1,30 @@
+// The main of every test program: each test runs with a fresh HOME, XDG_CONFIG_HOME and
+// TMPDIR of its own, removed again when the test passed.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <unistd.h>
+
+#include "tests/support/TestEnv.h"
+
+namespace {
+
+class FreshHomeListener final : public testing::EmptyTestEventListener {
+ public:
+  void OnTestStart(const testing::TestInfo&) override { zelo::test::MakeFreshHome(); }
+  void OnTestEnd(const testing::TestInfo& info) override {
+    if (info.result() && info.result()->Passed()) zelo::test::RemoveFreshHome();
+  }
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  testing::InitGoogleTest(&argc, argv);
+  setenv("SDL_VIDEODRIVER", "offscreen", 0);
+  setenv("SDL_AUDIODRIVER", "dummy", 0);
+  testing::UnitTest::GetInstance()->listeners().Append(new FreshHomeListener);
+  return RUN_ALL_TESTS();
+}
