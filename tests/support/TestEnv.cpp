@@ -18,7 +18,8 @@ std::string WithSlash(std::string s) {
 }  // namespace
 
 std::string MakeFreshHome() {
-  std::string base = (fs::temp_directory_path() / "zelo-tests").string();
+  // The base is taken once, before the first test moves TMPDIR into its own folder.
+  static const std::string base = (fs::temp_directory_path() / "zelo-tests").string();
   fs::create_directories(base);
   std::string pattern = base + "/home-XXXXXX";
   char* made = mkdtemp(pattern.data());
