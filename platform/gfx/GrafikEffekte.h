@@ -1,7 +1,9 @@
 #pragma once
 // The graphics effects library: element cross-fades through a work buffer, textured sample
 // blocks with two name lines, level meters and the intro animation. UI thread only.
-// A failing call is ignored; a handle of 0 disables what depends on it.
+// A failing call is ignored; a handle of 0 disables what depends on it. The library owns every
+// surface it returns; they stay valid until the matching close call or its destruction.
+// Files, colours and timings: docs/graphics-effects.md.
 
 #include <cstdint>
 #include <memory>
@@ -13,11 +15,13 @@ struct SDL_Surface;
 
 namespace zelo::platform {
 
+class Clock;
 class Window;
 
 class GrafikEffekte {
  public:
-  GrafikEffekte(Fonts& fonts);
+  /// `clock` times the meters' peak hold; nullptr uses the system clock.
+  explicit GrafikEffekte(Fonts& fonts, Clock* clock = nullptr);
   ~GrafikEffekte();
   GrafikEffekte(const GrafikEffekte&) = delete;
   GrafikEffekte& operator=(const GrafikEffekte&) = delete;
@@ -25,6 +29,8 @@ class GrafikEffekte {
   void GFX_SetActiveWindow(Window* window);
 
   // Intro animation of the intro page's elements, timed by engine time.
+  /// The intro page's element picture the intro elements are cut from; copied. nullptr drops it.
+  void GFX_IntroSetPicture(SDL_Surface* bild);
   void GFX_IntroSetKey(const std::string& name, int x, int y, int breite, int hoehe, int quelleX, int quelleY,
                        int aktivX, int aktivY, int druckX, int druckY);
   /// Draws the intro at engine time `ms` (-1: the last frame); not 0 while the intro still runs.
