@@ -57,12 +57,13 @@ bool WriteAll(int fd, const char* data, size_t size) {
 }
 
 /// Writes a new file beside `target` through `fill`, flushes it and renames it over the target.
-bool ReplaceThroughTemp(const std::string& target, KeepBackup backup, const std::function<bool(int fd)>& fill) {
+bool ReplaceThroughTemp(const std::string& target, KeepBackup backup, mode_t mode,
+                        const std::function<bool(int fd)>& fill) {
   if (target.empty() || target.back() == '/') return false;
   std::string pattern = target + ".tmp-XXXXXX";
   int fd = ::mkstemp(pattern.data());
   if (fd < 0) return false;
-  bool ok = fill(fd) && ::fchmod(fd, 0644) == 0 && ::fsync(fd) == 0;
+  bool ok = fill(fd) && ::fchmod(fd, mode) == 0 && ::fsync(fd) == 0;
   ok = (::close(fd) == 0) && ok;
   if (ok && backup == KeepBackup::Yes) {
     struct stat st{};
@@ -333,7 +334,7 @@ std::vector<std::string> SplitValues(std::string_view text) {
 bool WriteFileSafely(const std::string& path, std::string_view bytes, KeepBackup backup) {
   // A file that exists under another case is the one to replace.
   std::string target = ResolvePath(path);
-  return ReplaceThroughTemp(target, backup, [&](int fd) { return WriteAll(fd, bytes.data(), bytes.size()); });
+  return ReplaceThroughTemp(target, backup, 0644, [&](int fd) { return WriteAll(fd, bytes.data(), bytes.size()); });
 }
 
 std::string JoinLinesCrLf(const std::vector<std::string>& lines) {
@@ -354,7 +355,8 @@ bool CopyFileSafely(const std::string& from, const std::string& to) {
     ::close(in);
     return false;
   }
-  bool copied = ReplaceThroughTemp(ResolvePath(to), KeepBackup::No, [&](int out) {
+  // The copy keeps the source's permissions: a copied program must stay executable.
+  bool copied = ReplaceThroughTemp(ResolvePath(to), KeepBackup::No, st.st_mode & 0777, [&](int out) {
     char buffer[65536];
     for (;;) {
       ssize_t n = ::read(in, buffer, sizeof buffer);

@@ -110,7 +110,8 @@ enum class KeepBackup { No, Yes };
 bool WriteFileSafely(const std::string& path, std::string_view bytes, KeepBackup backup = KeepBackup::No);
 /// Lines joined with CR LF (each line ends with CR LF), as the program writes text files.
 std::string JoinLinesCrLf(const std::vector<std::string>& lines);
-/// Copies a file by the safe-saving rule; true when the copy has the source's length.
+/// Copies a file by the safe-saving rule, keeping its permissions; true when the copy has the
+/// source's length.
 bool CopyFileSafely(const std::string& from, const std::string& to);
 
 /// Creates a folder and its missing parents; true when it exists afterwards.
