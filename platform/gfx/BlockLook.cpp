@@ -146,24 +146,32 @@ void DrawBlockFace(SDL_Surface* ziel, int breite, int hoehe, Rgb farbe, const Gr
   breite = std::min(breite, ziel->w);
   hoehe = std::min(hoehe, ziel->h);
   if (breite <= 0 || hoehe <= 0) return;
-  // The shade of each grey, k' = k * (100 c + b (g - c)) / (100 c), as a factor table.
+  // The shaded colour of each grey, k' = k * (100 c + b (g - c)) / (100 c), worked out once per
+  // block so the pixel loop only looks it up.
   const int nenner = 100 * relief.neutral;
-  std::array<int, 256> zaehler{};
-  for (int g = 0; g < 256; ++g) zaehler[static_cast<size_t>(g)] = std::max(0, nenner + relief.tiefe * (g - relief.neutral));
   auto shade = [&](uint8_t k, int z) { return static_cast<uint8_t>(std::min(255, k * z / nenner)); };
+  std::array<uint32_t, 256> flaeche{}, hell{}, dunkel{};
+  for (int g = 0; g < 256; ++g) {
+    int z = std::max(0, nenner + relief.tiefe * (g - relief.neutral));
+    uint8_t r = shade(farbe.r, z), gr = shade(farbe.g, z), b = shade(farbe.b, z);
+    auto argb = [](uint8_t r, uint8_t g, uint8_t b) { return 0xFF000000u | (uint32_t{r} << 16) | (uint32_t{g} << 8) | b; };
+    flaeche[static_cast<size_t>(g)] = argb(r, gr, b);
+    hell[static_cast<size_t>(g)] = argb(Lighter(r), Lighter(gr), Lighter(b));
+    dunkel[static_cast<size_t>(g)] = argb(Darker(r), Darker(gr), Darker(b));
+  }
   if (SDL_MUSTLOCK(ziel) && SDL_LockSurface(ziel) != 0) return;
   for (int y = 0; y < hoehe; ++y) {
     uint32_t* zeile = static_cast<uint32_t*>(ziel->pixels) + static_cast<size_t>(y) * (ziel->pitch / 4);
+    const uint8_t* texturZeile = &textur.grau[static_cast<size_t>(y % textur.hoehe) * textur.breite];
+    const auto& innen = y == hoehe - 1 ? dunkel : y == 0 ? hell : flaeche;
+    int tx = 0;
     for (int x = 0; x < breite; ++x) {
-      int z = zaehler[textur.At(x, y)];
-      uint8_t r = shade(farbe.r, z), g = shade(farbe.g, z), b = shade(farbe.b, z);
-      if (y == hoehe - 1 || x == breite - 1) {
-        r = Darker(r), g = Darker(g), b = Darker(b);
-      } else if (y == 0 || x == 0) {
-        r = Lighter(r), g = Lighter(g), b = Lighter(b);
-      }
-      zeile[x] = 0xFF000000u | (uint32_t{r} << 16) | (uint32_t{g} << 8) | b;
+      zeile[x] = innen[texturZeile[tx]];
+      if (++tx == textur.breite) tx = 0;
     }
+    // The light left and dark right edges; the dark bottom row wins at the corners.
+    zeile[0] = (y == hoehe - 1 ? dunkel : hell)[texturZeile[0]];
+    zeile[breite - 1] = dunkel[texturZeile[(breite - 1) % textur.breite]];
   }
   if (SDL_MUSTLOCK(ziel)) SDL_UnlockSurface(ziel);
 }

@@ -23,6 +23,11 @@ constexpr size_t kMaxIntroElemente = 861;
 constexpr int kIntroVersatzMs = 150;   // each element starts this much after the one before
 constexpr int kIntroHalbMs = 350;      // pressed -> active, then active -> normal
 constexpr int kNamenX = 3, kNamenY = 1;
+// Screen positions beyond this are nonsense from a broken page file; limiting them keeps every
+// rectangle sum far from overflow.
+constexpr int kKoordinateMax = 1 << 20;
+
+int Begrenzt(int v) { return std::clamp(v, -kKoordinateMax, kKoordinateMax); }
 
 struct FreeSurface {
   void operator()(SDL_Surface* s) const { SDL_FreeSurface(s); }
@@ -42,6 +47,13 @@ struct IntroElement {
 };
 
 enum class Blockart { Normal, Ausgewaehlt };
+
+// Selected colours are light highlights: their names are drawn in black or white, whichever
+// reads better on them.
+gfx::Rgb KontrastZu(gfx::Rgb c) {
+  int luma = (77 * c.r + 150 * c.g + 29 * c.b) / 256;
+  return luma >= 128 ? gfx::Rgb{0, 0, 0} : gfx::Rgb{255, 255, 255};
+}
 
 }  // namespace
 
@@ -83,7 +95,17 @@ void GrafikEffekte::GFX_IntroSetPicture(SDL_Surface* bild) {
 
 void GrafikEffekte::GFX_IntroSetKey(const std::string& name, int x, int y, int breite, int hoehe, int quelleX,
                                     int quelleY, int aktivX, int aktivY, int druckX, int druckY) {
-  IntroElement neu{name, x, y, breite, hoehe, quelleX, quelleY, aktivX, aktivY, druckX, druckY};
+  IntroElement neu{name,
+                   Begrenzt(x),
+                   Begrenzt(y),
+                   Begrenzt(breite),
+                   Begrenzt(hoehe),
+                   Begrenzt(quelleX),
+                   Begrenzt(quelleY),
+                   Begrenzt(aktivX),
+                   Begrenzt(aktivY),
+                   Begrenzt(druckX),
+                   Begrenzt(druckY)};
   // The page file is read twice: the second pass brings the real coordinates of the same names.
   auto it = std::find_if(impl_->intro.begin(), impl_->intro.end(), [&](const IntroElement& e) { return e.name == name; });
   if (it != impl_->intro.end()) {
@@ -187,7 +209,7 @@ void GrafikEffekte::Impl::DrawBlock(int32_t paar, int gruppe, int breite, const 
   bool ausgewaehlt = art == Blockart::Ausgewaehlt;
   gfx::DrawBlockFace(blockbild.get(), breite, blockbild->h, ausgewaehlt ? farben.auswahl : farben.block,
                      ausgewaehlt ? p.auswahl : p.normal, p.relief);
-  DrawNames(breite, name, name2, farben.name);
+  DrawNames(breite, name, name2, ausgewaehlt ? KontrastZu(farben.auswahl) : farben.name);
 }
 
 void GrafikEffekte::GFX_SampleZeichne(int32_t paar, int gruppe, int breite, const std::string& name,
@@ -209,7 +231,8 @@ void GrafikEffekte::GFX_SampleClose() {
 
 int32_t GrafikEffekte::GFX_VolBarInit(int x, int y, int breite, int hoehe) {
   if (breite < 1 || hoehe < 1 || impl_->meter.size() >= kMaxMeter) return 0;
-  impl_->meter.push_back(std::make_unique<gfx::VolBar>(x, y, breite, hoehe));
+  impl_->meter.push_back(
+      std::make_unique<gfx::VolBar>(Begrenzt(x), Begrenzt(y), std::min(breite, kKoordinateMax), std::min(hoehe, kKoordinateMax)));
   return static_cast<int32_t>(impl_->meter.size());
 }
 
