@@ -4,6 +4,8 @@
 #include <fstream>
 #include <iterator>
 
+#include "platform/Files.h"
+
 namespace zelo::platform::gfx {
 namespace {
 
@@ -93,7 +95,7 @@ Palette ReadPalette(std::string_view text, int gruppen) {
 }
 
 Palette LoadPalette(const std::string& path, int gruppen) {
-  std::ifstream in(path, std::ios::binary);
+  std::ifstream in(ResolvePath(path), std::ios::binary);
   if (!in) return EingebautePalette();
   std::string text(kPaletteLesegrenze, '\0');
   in.read(text.data(), static_cast<std::streamsize>(text.size()));
@@ -115,7 +117,7 @@ GreyTexture EingebauteTextur(int hoehe, int neutral) {
 }
 
 GreyTexture LoadTexture(const std::string& path, int hoehe, int neutral) {
-  SDL_Surface* bild = SDL_LoadBMP(path.c_str());
+  SDL_Surface* bild = SDL_LoadBMP(ResolvePath(path).c_str());
   if (!bild) return EingebauteTextur(hoehe, neutral);
   SDL_Surface* argb = SDL_ConvertSurfaceFormat(bild, SDL_PIXELFORMAT_ARGB8888, 0);
   SDL_FreeSurface(bild);

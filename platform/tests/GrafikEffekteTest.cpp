@@ -249,9 +249,10 @@ TEST_F(SampleBlockTest, BlockShowsGroupColourBevelAndWidth) {
 
 TEST_F(SampleBlockTest, TextureBrightnessShadesTheColour) {
   gfx.GFX_SampleInit(9, 64, font);
-  SaveGreyBmp(dir + "white.bmp", 4, 4, 255);
+  // Names are found without case, as on the medium.
+  SaveGreyBmp(dir + "White.BMP", 4, 4, 255);
   SaveGreyBmp(dir + "black.bmp", 4, 4, 0);
-  test::WriteFile(dir + "p.pal", "#804020 #804020 #ffffff\n");
+  test::WriteFile(dir + "P.Pal", "#804020 #804020 #ffffff\n");
   int32_t paar = gfx.GFX_SampleAddTexturePair(dir + "white.bmp", dir + "black.bmp", dir + "p.pal", 12, 25, 112);
   SDL_Surface* bild = gfx.GFX_SampleInit(9, 64, font);  // a new picture forgets the pairs
   EXPECT_EQ(gfx.GFX_SampleAddTexturePair(dir + "white.bmp", dir + "black.bmp", dir + "p.pal", 12, 25, 112), paar);
