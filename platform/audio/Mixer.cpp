@@ -1,0 +1,304 @@
+#include "platform/audio/Mixer.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+namespace zelo::platform::audio {
+namespace {
+
+constexpr double kFixedToFrames = 1.0 / static_cast<double>(kFixedOne);
+constexpr float kFractionScale = 1.0f / 4294967296.0f;
+constexpr float kPcmScale = 1.0f / 32768.0f;
+/// The tail after a stop is rendered in one piece; it must cover the ramp at the slowest rate.
+constexpr int kTailFrames = 2 * kRampFrames;
+
+/// The first output frame k >= 0 at which t + k * step reaches x.
+inline int64_t FirstFrameAt(FixedFrames t, FixedFrames step, FixedFrames x) {
+  if (x <= t) return 0;
+  return (x - t + step - 1) / step;
+}
+
+/// One stereo frame of a sound; frames outside the data read as silence.
+inline void Fetch(const SoundView& s, int64_t index, float& l, float& r) {
+  if (index < 0 || index >= s.frames) {
+    l = r = 0;
+    return;
+  }
+  int16_t frame[2];
+  std::memcpy(frame, s.bytes + index * kBytesPerFrame, sizeof frame);
+  l = frame[0];
+  r = frame[1];
+}
+
+/// Four-point, third-order Hermite (Catmull-Rom) interpolation between x1 and x2.
+inline float Hermite(float x0, float x1, float x2, float x3, float f) {
+  float c1 = 0.5f * (x2 - x0);
+  float c2 = x0 - 2.5f * x1 + 2.0f * x2 - 0.5f * x3;
+  float c3 = 0.5f * (x3 - x0) + 1.5f * (x1 - x2);
+  return ((c3 * f + c2) * f + c1) * f + x1;
+}
+
+PanMatrix Step(const PanMatrix& from, const PanMatrix& to) {
+  constexpr float inv = 1.0f / kGainRampFrames;
+  return {(to.ll - from.ll) * inv, (to.rl - from.rl) * inv, (to.lr - from.lr) * inv, (to.rr - from.rr) * inv};
+}
+
+void Advance(PanMatrix& m, const PanMatrix& d) {
+  m.ll += d.ll;
+  m.rl += d.rl;
+  m.lr += d.lr;
+  m.rr += d.rr;
+}
+
+}  // namespace
+
+Mixer::Mixer()
+    : commands_(kCommandCapacity),
+      voices_(kVoiceCapacity),
+      channelBuffers_(static_cast<size_t>(kChannelCount) * kMaxBlockFrames * 2),
+      tail_(kTailFrames * 2) {
+  for (auto& c : channels_) c.current = c.target = PanFor(0, ChannelGain(kFaderReference));
+}
+
+void Mixer::ApplyCommands() noexcept {
+  Command c;
+  while (commands_.Pop(c)) Apply(c);
+}
+
+void Mixer::Apply(const Command& c) noexcept {
+  switch (c.kind) {
+    case Command::Kind::Play: AddVoice(c); break;
+    case Command::Kind::Start:
+      time_ = 0;
+      serial_ = static_cast<uint32_t>(c.start);
+      horizon_ = c.end;
+      running_ = true;
+      Publish();
+      break;
+    case Command::Kind::Stop: StopAll(); break;
+    case Command::Kind::Horizon: horizon_ = c.start; break;
+    case Command::Kind::Pitch: step_ = std::max<int64_t>(c.start, 1); break;
+    case Command::Kind::Channel:
+      if (c.channel >= 0 && c.channel < kChannelCount) {
+        Channel& ch = channels_[c.channel];
+        ch.target = c.pan;
+        ch.delta = Step(ch.current, ch.target);
+        ch.remaining = kGainRampFrames;
+      }
+      break;
+    case Command::Kind::Master:
+      masterTarget_ = c.gain;
+      masterDelta_ = (masterTarget_ - masterCurrent_) / kGainRampFrames;
+      masterRemaining_ = kGainRampFrames;
+      break;
+  }
+}
+
+void Mixer::AddVoice(const Command& c) noexcept {
+  if (voiceCount_ >= kVoiceCapacity || c.channel < 0 || c.channel >= kChannelCount || c.end <= c.start) {
+    droppedVoices_.fetch_add(1, std::memory_order_relaxed);
+    if (c.sound.owner) c.sound.owner->users.fetch_sub(1, std::memory_order_acq_rel);
+    return;
+  }
+  Voice v{c.voiceKind, c.channel, c.start, c.end, c.offset, c.gain, true, true, c.sound};
+  // Two sounds that meet on one channel (a loop placed bar after bar) are spliced without
+  // ramps: the material is cut to join seamlessly, and ramps would dip the level at each seam.
+  // A frame of slack covers the rounding of byte positions to frames.
+  for (int i = 0; i < voiceCount_; ++i) {
+    Voice& other = voices_[static_cast<size_t>(i)];
+    if (other.channel != v.channel) continue;
+    if (std::abs(other.end - v.start) <= 1) other.rampOut = v.rampIn = false;
+    if (std::abs(v.end - other.start) <= 1) other.rampIn = v.rampOut = false;
+  }
+  voices_[static_cast<size_t>(voiceCount_++)] = v;
+}
+
+void Mixer::ReleaseVoice(Voice& v) noexcept {
+  if (v.sound.owner) v.sound.owner->users.fetch_sub(1, std::memory_order_acq_rel);
+  v.sound.owner = nullptr;
+}
+
+void Mixer::StopAll() noexcept {
+  // The sounds that were audible fade out over the ramp length from the current position;
+  // their tail is rendered now and played out after the stop, so a stop never clicks.
+  bool audible = false;
+  if (running_ && FramesToHorizon() > 0) {
+    int64_t now = (time_ + kFixedOne - 1) >> kFixedShift;
+    int kept = 0;
+    for (int i = 0; i < voiceCount_; ++i) {
+      Voice& v = voices_[static_cast<size_t>(i)];
+      if ((v.start << kFixedShift) <= time_ && time_ < (v.end << kFixedShift)) {
+        v.end = std::min(v.end, now + kRampFrames);
+        v.rampOut = true;
+        voices_[static_cast<size_t>(kept++)] = v;
+      } else {
+        ReleaseVoice(v);
+      }
+    }
+    voiceCount_ = kept;
+    audible = kept > 0;
+  }
+  if (audible) {
+    RenderVoices(time_, kTailFrames);
+    MixChannels(tail_.data(), kTailFrames);
+    tailFrames_ = kTailFrames;
+    tailPos_ = 0;
+  }
+  for (int i = 0; i < voiceCount_; ++i) ReleaseVoice(voices_[static_cast<size_t>(i)]);
+  voiceCount_ = 0;
+  running_ = false;
+  horizon_ = 0;
+}
+
+int64_t Mixer::FramesUntil(int64_t frame) const noexcept {
+  return FirstFrameAt(time_, step_, frame << kFixedShift);
+}
+
+int64_t Mixer::FramesToHorizon() const noexcept { return running_ ? FramesUntil(horizon_) : 0; }
+
+void Mixer::RenderVoices(FixedFrames t, int frames) noexcept {
+  bool touched[kChannelCount] = {};
+  const FixedFrames step = step_;
+  const FixedFrames rampFixed = FixedFrames{kRampFrames} << kFixedShift;
+  for (int i = 0; i < voiceCount_; ++i) {
+    const Voice& v = voices_[static_cast<size_t>(i)];
+    const FixedFrames s = v.start << kFixedShift, e = v.end << kFixedShift;
+    int64_t k0 = FirstFrameAt(t, step, s);
+    if (k0 >= frames) continue;
+    int64_t k1 = std::min<int64_t>(FirstFrameAt(t, step, e), frames);
+    if (k1 <= k0) continue;
+    float* buf = channelBuffers_.data() + static_cast<size_t>(v.channel) * kMaxBlockFrames * 2;
+    if (!touched[v.channel]) {
+      std::memset(buf, 0, sizeof(float) * static_cast<size_t>(frames) * 2);
+      touched[v.channel] = true;
+    }
+    // Ramps: in over the first frames after the start, out over the last before the end.
+    int64_t inEnd = v.rampIn ? std::clamp<int64_t>(FirstFrameAt(t, step, s + rampFixed - kFixedOne), k0, k1) : k0;
+    int64_t outStart = v.rampOut ? std::clamp<int64_t>(FirstFrameAt(t, step, e - rampFixed + 1), k0, k1) : k1;
+    const float gain = v.gain * kPcmScale;
+    const SoundView& snd = v.sound;
+    FixedFrames tk = t + k0 * step;
+    const FixedFrames toSource = (v.offset << kFixedShift) - s;
+    const bool exact = step == kFixedOne && (static_cast<uint64_t>(tk) & 0xFFFFFFFFu) == 0;
+    for (int64_t k = k0; k < k1; ++k, tk += step) {
+      float a = gain;
+      if (k < inEnd) a *= std::min(1.0f, static_cast<float>(static_cast<double>(tk - s) * kFixedToFrames + 1.0) / kRampFrames);
+      if (k >= outStart) a *= std::min(1.0f, static_cast<float>(static_cast<double>(e - tk) * kFixedToFrames) / kRampFrames);
+      const FixedFrames pos = tk + toSource;
+      const int64_t index = pos >> kFixedShift;
+      float l, r;
+      if (exact) {
+        Fetch(snd, index, l, r);
+      } else {
+        const float f = static_cast<float>(static_cast<uint32_t>(pos)) * kFractionScale;
+        float x[8];
+        if (index >= 1 && index + 2 < snd.frames) {
+          int16_t raw[8];
+          std::memcpy(raw, snd.bytes + (index - 1) * kBytesPerFrame, sizeof raw);
+          for (int j = 0; j < 8; ++j) x[j] = raw[j];
+        } else {
+          for (int j = 0; j < 4; ++j) Fetch(snd, index - 1 + j, x[2 * j], x[2 * j + 1]);
+        }
+        l = Hermite(x[0], x[2], x[4], x[6], f);
+        r = Hermite(x[1], x[3], x[5], x[7], f);
+      }
+      buf[2 * k] += a * l;
+      buf[2 * k + 1] += a * r;
+    }
+  }
+  for (int c = 0; c < kChannelCount; ++c) touched_[c] = touched[c];
+}
+
+void Mixer::MixChannels(float* out, int frames) noexcept {
+  std::memset(out, 0, sizeof(float) * static_cast<size_t>(frames) * 2);
+  for (int c = 0; c < kChannelCount; ++c) {
+    Channel& ch = channels_[c];
+    int k = 0;
+    const float* b = channelBuffers_.data() + static_cast<size_t>(c) * kMaxBlockFrames * 2;
+    // A change of volume or pan glides over a fixed number of frames, whatever the block size.
+    const int glide = std::min(frames, ch.remaining);
+    for (; k < glide; ++k) {
+      Advance(ch.current, ch.delta);
+      if (touched_[c]) {
+        out[2 * k] += ch.current.ll * b[2 * k] + ch.current.rl * b[2 * k + 1];
+        out[2 * k + 1] += ch.current.lr * b[2 * k] + ch.current.rr * b[2 * k + 1];
+      }
+    }
+    ch.remaining -= glide;
+    if (ch.remaining == 0) ch.current = ch.target;
+    if (!touched_[c]) continue;
+    const PanMatrix m = ch.current;
+    for (; k < frames; ++k) {
+      out[2 * k] += m.ll * b[2 * k] + m.rl * b[2 * k + 1];
+      out[2 * k + 1] += m.lr * b[2 * k] + m.rr * b[2 * k + 1];
+    }
+  }
+  int k = 0;
+  const int glide = std::min(frames, masterRemaining_);
+  for (; k < glide; ++k) {
+    masterCurrent_ += masterDelta_;
+    out[2 * k] *= masterCurrent_;
+    out[2 * k + 1] *= masterCurrent_;
+  }
+  masterRemaining_ -= glide;
+  if (masterRemaining_ == 0) masterCurrent_ = masterTarget_;
+  for (int i = 2 * k; i < frames * 2; ++i) out[i] *= masterCurrent_;
+}
+
+void Mixer::Process(float* out, int frames) noexcept {
+  while (frames > 0) {
+    const int n = std::min(frames, kMaxBlockFrames);
+    int live = 0;
+    if (running_) {
+      live = static_cast<int>(std::min<int64_t>(n, FramesToHorizon()));
+      if (live < n) horizonHolds_.fetch_add(1, std::memory_order_relaxed);
+    }
+    if (live > 0) {
+      RenderVoices(time_, live);
+      MixChannels(out, live);
+      time_ += live * step_;
+      int kept = 0;
+      for (int i = 0; i < voiceCount_; ++i) {
+        Voice& v = voices_[static_cast<size_t>(i)];
+        if ((v.end << kFixedShift) <= time_)
+          ReleaseVoice(v);
+        else
+          voices_[static_cast<size_t>(kept++)] = v;
+      }
+      voiceCount_ = kept;
+    }
+    std::fill(out + live * 2, out + n * 2, 0.0f);
+    for (int k = 0; k < n && tailPos_ < tailFrames_; ++k, ++tailPos_) {
+      out[2 * k] += tail_[static_cast<size_t>(2 * tailPos_)];
+      out[2 * k + 1] += tail_[static_cast<size_t>(2 * tailPos_ + 1)];
+    }
+    for (int i = 0; i < n * 2; ++i) out[i] = SoftClip(out[i]);
+    out += n * 2;
+    frames -= n;
+  }
+  Publish();
+}
+
+void Mixer::Publish() noexcept {
+  uint64_t frame = static_cast<uint64_t>(time_ >> kFixedShift) & ((uint64_t{1} << 48) - 1);
+  published_.store((static_cast<uint64_t>(serial_ & 0xFFFF) << 48) | frame, std::memory_order_release);
+}
+
+float SoftClip(float x) noexcept {
+  constexpr float kKnee = 0.89125094f;  // -1 dBFS
+  constexpr float kRoom = 1.0f - kKnee;
+  const float m = std::fabs(x);
+  if (m <= kKnee) return x;
+  const float y = kKnee + kRoom * std::tanh((m - kKnee) / kRoom);
+  return x < 0 ? -y : y;
+}
+
+void ToPcm16(const float* in, int16_t* out, int samples) noexcept {
+  for (int i = 0; i < samples; ++i) {
+    const long v = std::lrint(in[i] * 32768.0f);
+    out[i] = static_cast<int16_t>(std::clamp<long>(v, -32768, 32767));
+  }
+}
+
+}  // namespace zelo::platform::audio
