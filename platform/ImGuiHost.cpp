@@ -28,6 +28,8 @@ void RenderDrawData(SDL_Renderer* renderer, ImDrawData* data) {
   SDL_Rect oldClip;
   SDL_bool hadClip = SDL_RenderIsClipEnabled(renderer);
   SDL_RenderGetClipRect(renderer, &oldClip);
+  // Shapes without a texture take the renderer's blend mode: blend them, like the textured ones.
+  SDL_SetRenderDrawBlendMode(renderer, SDL_BLENDMODE_BLEND);
   for (int n = 0; n < data->CmdListsCount; ++n) {
     const ImDrawList* list = data->CmdLists[n];
     const ImDrawVert* vtx = list->VtxBuffer.Data;
@@ -74,8 +76,13 @@ void ApplyStyle() {
   c[ImGuiCol_HeaderHovered] = ImVec4(0.95f, 0.55f, 0.15f, 0.80f);
   c[ImGuiCol_CheckMark] = ImVec4(1.00f, 0.65f, 0.25f, 1.0f);
   c[ImGuiCol_FrameBg] = ImVec4(0.07f, 0.08f, 0.10f, 1.0f);
-  c[ImGuiCol_ModalWindowDimBg] = ImVec4(0.0f, 0.0f, 0.0f, 0.45f);
+  c[ImGuiCol_ModalWindowDimBg] = ImVec4(0.0f, 0.0f, 0.0f, 0.0f);
 }
+
+// Boxes are plain windows, not ImGui modals: the box is modal by its own loop, and a modal's
+// dimming layer would be painted opaque by SDL's software renderer, which ignores vertex alpha.
+constexpr ImGuiWindowFlags kBoxFlags = ImGuiWindowFlags_AlwaysAutoResize | ImGuiWindowFlags_NoCollapse |
+                                       ImGuiWindowFlags_NoMove | ImGuiWindowFlags_NoSavedSettings;
 
 std::vector<std::pair<const char*, Answer>> ButtonSet(Buttons b) {
   switch (b) {
@@ -188,9 +195,12 @@ void ImGuiHost::RunModal(const std::function<bool()>& frame) {
   while (running) {
     SDL_Event e;
     // Wait briefly for input, so the dialog does not burn a core while the mix still gets served.
+    // A press ends the batch: its release must reach the dialog in a later frame, or a
+    // quick key tap would be lost between two frames.
     if (SDL_WaitEventTimeout(&e, 5)) {
       do {
         ImGui_ImplSDL2_ProcessEvent(&e);
+        if (e.type == SDL_KEYDOWN || e.type == SDL_MOUSEBUTTONDOWN) break;
       } while (SDL_PollEvent(&e));
     }
     if (idle_) idle_();
@@ -218,10 +228,10 @@ Answer ImGuiHost::MessageBox(const MessageRequest& request) {
   bool first = true;
   RunModal([&]() {
     ImGuiIO& io = ImGui::GetIO();
-    if (first) ImGui::OpenPopup(title.c_str());
     ImGui::SetNextWindowPos(ImVec2(io.DisplaySize.x / 2, io.DisplaySize.y / 2), ImGuiCond_Always, ImVec2(0.5f, 0.5f));
     ImGui::SetNextWindowSizeConstraints(ImVec2(320, 0), ImVec2(io.DisplaySize.x * 0.8f, io.DisplaySize.y * 0.8f));
-    if (ImGui::BeginPopupModal(title.c_str(), nullptr, ImGuiWindowFlags_AlwaysAutoResize)) {
+    if (first) ImGui::SetNextWindowFocus();
+    if (ImGui::Begin(title.c_str(), nullptr, kBoxFlags)) {
       DrawIcon(request.icon);
       ImGui::PushTextWrapPos(ImGui::GetCursorPosX() + 460);
       ImGui::TextUnformatted(prompt.c_str());
@@ -234,9 +244,8 @@ Answer ImGuiHost::MessageBox(const MessageRequest& request) {
       }
       if (ImGui::IsKeyPressed(ImGui::GetKeyIndex(ImGuiKey_Enter))) answer = buttons[static_cast<size_t>(def)].second;
       if (ImGui::IsKeyPressed(ImGui::GetKeyIndex(ImGuiKey_Escape))) answer = EscapeAnswer(request.buttons);
-      if (answer) ImGui::CloseCurrentPopup();
-      ImGui::EndPopup();
     }
+    ImGui::End();
     first = false;
     return !answer.has_value();
   });
@@ -274,9 +283,9 @@ std::optional<std::string> ImGuiHost::InputBox(const std::string& prompt, const 
   bool done = false, first = true;
   RunModal([&]() {
     ImGuiIO& io = ImGui::GetIO();
-    if (first) ImGui::OpenPopup(label.c_str());
     ImGui::SetNextWindowPos(ImVec2(io.DisplaySize.x / 2, io.DisplaySize.y / 2), ImGuiCond_Always, ImVec2(0.5f, 0.5f));
-    if (ImGui::BeginPopupModal(label.c_str(), nullptr, ImGuiWindowFlags_AlwaysAutoResize)) {
+    if (first) ImGui::SetNextWindowFocus();
+    if (ImGui::Begin(label.c_str(), nullptr, kBoxFlags)) {
       ImGui::TextUnformatted(text.c_str());
       if (first) ImGui::SetKeyboardFocusHere();
       ImGui::SetNextItemWidth(420);
@@ -287,9 +296,8 @@ std::optional<std::string> ImGuiHost::InputBox(const std::string& prompt, const 
       }
       ImGui::SameLine();
       if (ImGui::Button("Cancel", ImVec2(96, 0)) || ImGui::IsKeyPressed(ImGui::GetKeyIndex(ImGuiKey_Escape))) done = true;
-      if (done) ImGui::CloseCurrentPopup();
-      ImGui::EndPopup();
     }
+    ImGui::End();
     first = false;
     return !done;
   });
