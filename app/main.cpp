@@ -6,7 +6,7 @@
 #include <string>
 
 #include "app/Anwendung.h"
-#include "app/Subsysteme.h"
+#include "app/Verbund.h"
 #include "platform/Clock.h"
 #include "platform/engine/ZeloEngine.h"
 
@@ -45,8 +45,9 @@ int main(int argc, char** argv) {
   int code = 0;
   {
     zelo::platform::ZeloEngine engine(eo);
-    zelo::app::Subsysteme subsysteme;
+    zelo::app::Verbund subsysteme;
     zelo::app::Anwendung zelo(optionen, uhr, engine, nullptr, subsysteme);
+    subsysteme.Verbinden(zelo);
     code = zelo.Main();
   }
   SDL_Quit();
