@@ -95,15 +95,16 @@ MixEngine::~MixEngine() {
 
 int32_t MixEngine::Open() {
   if (device_ || options_.device == AudioDevice::Manual) return 0;
+  // The device's thread reads active_ from its first block on, so it is set before opening.
   int32_t status = 0;
   if (options_.device == AudioDevice::Sdl) {
-    device_ = OpenSdlOutput(&MixEngine::RenderFromDevice, this, kDeviceBlockFrames);
     active_ = AudioDevice::Sdl;
+    device_ = OpenSdlOutput(&MixEngine::RenderFromDevice, this, kDeviceBlockFrames);
     if (!device_) status = kInitWarning;
   }
   if (!device_) {
-    device_ = OpenNullOutput(&MixEngine::RenderFromDevice, this, kNullBlockFrames);
     active_ = AudioDevice::Null;
+    device_ = OpenNullOutput(&MixEngine::RenderFromDevice, this, kNullBlockFrames);
   }
   return status;
 }

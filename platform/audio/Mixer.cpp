@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstring>
 
+#include "platform/audio/Interpolation.h"
+
 namespace zelo::platform::audio {
 namespace {
 
@@ -29,14 +31,6 @@ inline void Fetch(const SoundView& s, int64_t index, float& l, float& r) {
   std::memcpy(frame, s.bytes + index * kBytesPerFrame, sizeof frame);
   l = frame[0];
   r = frame[1];
-}
-
-/// Four-point, third-order Hermite (Catmull-Rom) interpolation between x1 and x2.
-inline float Hermite(float x0, float x1, float x2, float x3, float f) {
-  float c1 = 0.5f * (x2 - x0);
-  float c2 = x0 - 2.5f * x1 + 2.0f * x2 - 0.5f * x3;
-  float c3 = 0.5f * (x3 - x0) + 1.5f * (x1 - x2);
-  return ((c3 * f + c2) * f + c1) * f + x1;
 }
 
 PanMatrix Step(const PanMatrix& from, const PanMatrix& to) {

@@ -10,6 +10,8 @@
 #include <fstream>
 #include <iterator>
 
+#include "platform/audio/Interpolation.h"
+
 namespace zelo::platform::audio {
 namespace {
 
@@ -80,10 +82,7 @@ void Resample(const std::vector<float>& in, int rate, std::vector<int16_t>& pcm)
     const int64_t i = static_cast<int64_t>(pos);
     const float f = static_cast<float>(pos - static_cast<double>(i));
     for (int c = 0; c < 2; ++c) {
-      float x0 = at(i - 1, c), x1 = at(i, c), x2 = at(i + 1, c), x3 = at(i + 2, c);
-      float y = ((((0.5f * (x3 - x0) + 1.5f * (x1 - x2)) * f + (x0 - 2.5f * x1 + 2.0f * x2 - 0.5f * x3)) * f +
-                  0.5f * (x2 - x0)) * f) + x1;
-      pcm[static_cast<size_t>(2 * k + c)] = ToSample(y);
+      pcm[static_cast<size_t>(2 * k + c)] = ToSample(Hermite(at(i - 1, c), at(i, c), at(i + 1, c), at(i + 2, c), f));
     }
   }
 }
