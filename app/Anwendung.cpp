@@ -33,7 +33,7 @@ int Runde(double v) { return static_cast<int>(std::nearbyint(v)); }
 
 Anwendung::Anwendung(const StartOptionen& optionen, zp::Clock& uhr, zp::Engine& engine, zp::DialogHost* dialoge,
                      Subsysteme& subsysteme)
-    : optionen_(optionen), uhr_(uhr), engine_(engine), dialoge_(dialoge), sub_(subsysteme), gfx_(fonts_) {}
+    : optionen_(optionen), uhr_(uhr), engine_(engine), dialoge_(dialoge), sub_(subsysteme), gfx_(fonts_, &uhr_) {}
 
 Anwendung::~Anwendung() {
   engine_.AClose(maske_);

@@ -36,5 +36,6 @@ function(zelo_tests name)
                         zelo_warnings)
   gtest_discover_tests(zelo_${name}_tests
     DISCOVERY_TIMEOUT 60
-    PROPERTIES ENVIRONMENT "SDL_VIDEODRIVER=offscreen;SDL_AUDIODRIVER=dummy;ZELO_MEDIUM=${ZELO_DATA_DIR};ZELO_SOURCE_DIR=${CMAKE_SOURCE_DIR}")
+    PROPERTIES ENVIRONMENT
+      "SDL_VIDEODRIVER=offscreen;SDL_AUDIODRIVER=dummy;ZELO_MEDIUM=${ZELO_DATA_DIR};ZELO_SOURCE_DIR=${CMAKE_SOURCE_DIR};LSAN_OPTIONS=suppressions=${CMAKE_SOURCE_DIR}/cmake/lsan.supp:print_suppressions=0")
 endfunction()

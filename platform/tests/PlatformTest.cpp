@@ -101,7 +101,10 @@ TEST(ScriptedDialogs, AnswersInOrderThenTakesTheDefault) {
   EXPECT_EQ(d.MessageBox(q), zp::Answer::No) << "second button is the default";
   q.defaultButton = 1;
   EXPECT_EQ(d.MessageBox(q), zp::Answer::Yes);
-  EXPECT_EQ(d.PopupMenu({{1, "Load"}}, 0, 0), 0);
+  zp::MenuItem laden;
+  laden.id = 1;
+  laden.text = "Load";
+  EXPECT_EQ(d.PopupMenu({laden}, 0, 0), 0);
   ASSERT_EQ(d.Shown().size(), 4u);
   EXPECT_EQ(d.Shown()[0].message.prompt, "Quit?");
 }
