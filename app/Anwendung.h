@@ -62,6 +62,8 @@ class Anwendung {
   int Main();
 
   // The steps of start-up, public for tests that run them one by one.
+  /// Opens the (invisible) main window and the dialogs that live in it.
+  void FensterAnlegen();
   void FLoad1();
   void Startbilder();
   void FLoad2();
@@ -133,7 +135,6 @@ class Anwendung {
   std::function<void()> nachDurchlauf;
 
  private:
-  void FensterAnlegen();
   std::string Bilddatei(const std::string& stamm) const;
   void Warten(uint32_t ms);
   bool Beschaeftigt();
