@@ -18,7 +18,7 @@ namespace {
 
 std::string Medium() {
   if (const char* m = std::getenv("ZELO_MEDIUM")) return std::string(m) + "/";
-  return std::filesystem::canonical("/proc/self/exe").parent_path().string() + "/medium/zelo/zelo/";
+  return std::filesystem::canonical("/proc/self/exe").parent_path().parent_path().string() + "/medium/zelo/zelo/";
 }
 
 struct Umgebung {
