@@ -83,4 +83,9 @@ LayoutMasse Masse(const Layout& l) {
   return m;
 }
 
+void GrafikordnerSetzen(Ordner& o, const Layout& l) {
+  o.Grafikordner = o.Datenordner + l.Grafikunterordner;
+  o.Grafikbuchstabe = l.Grafikbuchstabe;
+}
+
 }  // namespace zelo::config

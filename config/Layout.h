@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <string>
 
+#include "config/Ordner.h"
+
 namespace zelo::config {
 
 /// One layout with its scale, grid and graphics folders (high colour and 256 colours).
@@ -61,5 +63,8 @@ struct LayoutMasse {
   int SampleAbstand = 0;  ///< spacing of sample buttons, x and y
 };
 LayoutMasse Masse(const Layout& l);
+
+/// The graphics folder and letter of a chosen layout, below the data folder.
+void GrafikordnerSetzen(Ordner& o, const Layout& l);
 
 }  // namespace zelo::config

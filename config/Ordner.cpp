@@ -75,17 +75,17 @@ Umgebung Umgebung::AusProzess() {
   while (start <= medien.size()) {
     size_t colon = medien.find(':', start);
     std::string part = medien.substr(start, colon == std::string::npos ? std::string::npos : colon - start);
-    if (!part.empty()) u.Suchorte.push_back(WithSlash(part));
+    if (!part.empty()) u.Suchorte.push_back({WithSlash(part), false});
     if (colon == std::string::npos) break;
     start = colon + 1;
   }
   // Removable media first, then network mounts, then fixed places.
   if (!user.empty()) {
-    for (const auto& d : Unterordner("/media/" + user)) u.Suchorte.push_back(d);
-    for (const auto& d : Unterordner("/run/media/" + user)) u.Suchorte.push_back(d);
+    u.Suchorte.push_back({"/media/" + user + "/", true});
+    u.Suchorte.push_back({"/run/media/" + user + "/", true});
   }
-  for (const auto& d : Unterordner("/mnt")) u.Suchorte.push_back(d);
-  for (const char* fixed : {"/usr/local/share/", "/usr/share/", "/opt/"}) u.Suchorte.push_back(fixed);
+  u.Suchorte.push_back({"/mnt/", true});
+  for (const char* fixed : {"/usr/local/share/", "/usr/share/", "/opt/"}) u.Suchorte.push_back({fixed, false});
   return u;
 }
 
@@ -133,10 +133,16 @@ bool FindDrive(Ordner& o, const Umgebung& u, const NochmalSuchen& nochmal) {
 
     std::vector<std::string> kandidaten;
     if (!o.Programmordner.empty()) kandidaten.push_back(o.Programmordner);
-    for (const auto& ort : u.Suchorte) {
-      // A listed place may be a data folder itself or the root of a medium.
+    auto ortPruefen = [&](const std::string& ort) {
+      // A place may be a data folder itself or the root of a medium.
       if (EndetAufDatenordner(ort)) kandidaten.push_back(ort);
       kandidaten.push_back(WithSlash(ort) + "zelo/zelo/");
+    };
+    for (const auto& ort : u.Suchorte) {
+      if (!ort.Unterordner)
+        ortPruefen(ort.Ordner);
+      else
+        for (const auto& d : Unterordner(ort.Ordner)) ortPruefen(d);
     }
     for (const auto& k : kandidaten) {
       if (EndetAufDatenordner(k) && MarkeDa(k)) {

@@ -38,9 +38,15 @@ struct Umgebung {
   std::string ConfigHome;  ///< $XDG_CONFIG_HOME, else Home + ".config/"
   std::string TmpDir;      ///< $TMPDIR, else "/tmp/"
   unsigned Uid = 0;
-  /// Further places that may hold a medium, in search order: the $ZELO_MEDIA folders, then
-  /// mounted media, network mounts and fixed places that exist.
-  std::vector<std::string> Suchorte;
+  /// A place that may hold a medium; with `Unterordner` each folder below it is one (mount
+  /// points, looked at afresh on every search so a medium inserted before Retry is found).
+  struct Suchort {
+    std::string Ordner;
+    bool Unterordner = false;
+  };
+  /// Further places, in search order: the $ZELO_MEDIA folders, mounted media, network
+  /// mounts, then fixed places.
+  std::vector<Suchort> Suchorte;
 
   static Umgebung AusProzess();
 };

@@ -74,6 +74,12 @@ TEST(Layout, GraphicsFoldersAreFoundWithoutCase) {
   platform::MakeFolders(daten + "GRAFIKI");
   platform::MakeFolders(daten + "grafikb");
   EXPECT_EQ(GrafikordnerDa(daten), Nur("bi"));
+
+  Ordner o;
+  o.Datenordner = daten;
+  GrafikordnerSetzen(o, LayoutWaehlen({1280, 1024, 32000, false}, GrafikordnerDa(daten)));
+  EXPECT_EQ(o.Grafikordner, daten + "grafiki/");
+  EXPECT_EQ(o.Grafikbuchstabe, "I");
 }
 
 }  // namespace

@@ -69,10 +69,10 @@ TEST(Ordner, SystemAndTempFoldersFollowTheUsersFolders) {
   Umgebung p = Umgebung::AusProzess();
   unsetenv("ZELO_MEDIA");
   ASSERT_GE(p.Suchorte.size(), 2u);
-  EXPECT_EQ(p.Suchorte[0], "/a/b/");
-  EXPECT_EQ(p.Suchorte[1], "/c/zelo/zelo/");
+  EXPECT_EQ(p.Suchorte[0].Ordner, "/a/b/");
+  EXPECT_EQ(p.Suchorte[1].Ordner, "/c/zelo/zelo/");
   EXPECT_EQ(p.ConfigHome, FreshHome() + ".config/");
-  EXPECT_EQ(p.Suchorte.back(), "/opt/");
+  EXPECT_EQ(p.Suchorte.back().Ordner, "/opt/");
 }
 
 TEST(Ordner, RunModeFromStateFileAndCommandLine) {
@@ -114,20 +114,21 @@ TEST(Ordner, RunModeFromStateFileAndCommandLine) {
 TEST(Ordner, FindDriveSearchesTheListedPlacesAndAsksAgain) {
   const std::string home = FreshHome();
   Umgebung u = TestUmgebung();
-  u.Suchorte = {home + "nothing/", home + "stick/"};
+  // The medium appears in a mount folder only after the first search failed.
+  u.Suchorte = {{home + "nothing/", false}, {home + "media/", true}};
   Ordner o;
   StartOrdner(o, home + "app/", "");
 
   platform::ScriptedDialogs dialoge;
   dialoge.QueueAnswer(platform::Answer::Retry);
-  dialoge.onShow = [&](const platform::ShownDialog&) { WriteFile(home + "stick/zelo/zelo/grafikb/zelo01b", "m"); };
+  dialoge.onShow = [&](const platform::ShownDialog&) { WriteFile(home + "media/stick/zelo/zelo/grafikb/zelo01b", "m"); };
   ASSERT_TRUE(FindDrive(o, u, InhaltFehltFrage(dialoge, "Inhalt fehlt", "Zelo")));
   ASSERT_EQ(dialoge.Shown().size(), 1u);
   EXPECT_EQ(dialoge.Shown()[0].message.prompt, "Inhalt fehlt");
   EXPECT_EQ(dialoge.Shown()[0].message.buttons, platform::Buttons::RetryCancel);
-  EXPECT_EQ(o.Datenordner, home + "stick/zelo/zelo/");
-  EXPECT_EQ(o.Wurzel, home + "stick/");
-  EXPECT_EQ(o.Quellordner, home + "stick/zelo/");
+  EXPECT_EQ(o.Datenordner, home + "media/stick/zelo/zelo/");
+  EXPECT_EQ(o.Wurzel, home + "media/stick/");
+  EXPECT_EQ(o.Quellordner, home + "media/stick/zelo/");
 
   // Found where the data folder already points: no question.
   platform::ScriptedDialogs still;

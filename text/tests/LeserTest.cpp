@@ -190,13 +190,33 @@ TEST(Leser, FirstStageReadsTheAlternateFolderFirst) {
   EXPECT_EQ(t[6], "");
 }
 
-TEST(Leser, ShippedLanguageFileHasEveryTextTheProgramShows) {
+TEST(Leser, ShippedTextFilesReadCleanlyAndHoldEveryText) {
   const std::string daten = zelo::test::MediumDataFolder();
   if (daten.empty() || !platform::FileExists(daten + "f_zelo2")) GTEST_SKIP() << "no medium built";
+  auto datei = [&](const char* name) { return platform::ReadWholeFile(daten + name).value_or(""); };
   Textnummern n;
   Texte t;
   TexteLesen(daten, daten, n, t);
   for (int16_t i : kTextindexe) EXPECT_FALSE(t[i].empty()) << "text " << i;
+
+  platform::ScriptedDialogs d;
+  pages::Objekte objekte;
+  Konstanten k;
+  PkonstLesen(datei("pkonst"), k, objekte, d);
+  Fonttabelle fonts;
+  FontsLesen(datei("fonts"), k, d, fonts);
+  EXPECT_TRUE(d.Shown().empty()) << d.Shown().front().message.prompt;
+  EXPECT_GT(k.Hoechste, 0);
+  for (int aufloesung = 0; aufloesung < 10; ++aufloesung)
+    for (int rolle : {0, 1, 2, 3, 4, 6, 9, 10})
+      EXPECT_FALSE(fonts[rolle][aufloesung].Name.empty()) << "role " << rolle << " column " << aufloesung;
+
+  DiskMenue disk;
+  int schluessel = 0;
+  SprachdateiLaden(datei("f_zelo2"), objekte, disk, true, [&](const std::string&, const std::string&) { ++schluessel; });
+  for (const char* key : {"DISK_LOAD", "DISK_SAVE", "DISK_IMPORT", "DISK_EXPORT"})
+    EXPECT_FALSE(disk.DiskText(key).empty()) << key;
+  EXPECT_GT(schluessel, 0);
 }
 
 }  // namespace
