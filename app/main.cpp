@@ -29,7 +29,10 @@ int main(int argc, char** argv) {
   }
   zelo::app::StartOptionen optionen;
   optionen.Programmordner = ProgrammOrdner(argv[0]);
-  for (int i = 1; i < argc; ++i) optionen.Kommandozeile += (i > 1 ? " " : "") + std::string(argv[i]);
+  for (int i = 1; i < argc; ++i) {
+    if (i > 1) optionen.Kommandozeile += ' ';
+    optionen.Kommandozeile += argv[i];
+  }
   // A developer may run Zelo in a window of a given size, e.g. ZELO_WINDOW_SIZE=1280x960.
   if (const char* size = std::getenv("ZELO_WINDOW_SIZE")) {
     std::sscanf(size, "%dx%d", &optionen.FensterBreite, &optionen.FensterHoehe);

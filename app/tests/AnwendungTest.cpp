@@ -74,14 +74,14 @@ struct Lauf {
   Protokoll sub;
   std::unique_ptr<Anwendung> app;
 
-  explicit Lauf(const Medium& m, std::vector<std::string> suchorte = {}) {
+  explicit Lauf(const Medium& m) {
     SDL_InitSubSystem(SDL_INIT_VIDEO);
     zelo::app::StartOptionen o;
     o.Programmordner = m.daten;
     o.FensterBreite = 1280;
     o.FensterHoehe = 960;
     o.EchteDialoge = false;
-    o.Umgebung.Suchorte = std::move(suchorte);
+    o.Umgebung.Suchorte.clear();  // the content is looked for on this medium only
     zp::EngineOptions eo;
     eo.device = zp::AudioDevice::Manual;
     eo.tempFolder = zelo::test::FreshHome() + "tmp/";
