@@ -86,8 +86,9 @@ TEST(ScreenKitTexts, DiskMenuDialogKeysAndHelpAreasAreFilled) {
       EXPECT_NE(keys["DLG_SE_FILEFILTER"].find("(*.wav)|*.wav"), std::string::npos);
     }
     Layout l = ReadLayout(LayoutText());
-    for (auto& e : l.Elemente)
+    for (auto& e : l.Elemente) {
       if (e.Typ == "Help") EXPECT_EQ((*objekte)[e.Nummer].Text, e.Get("help")) << e.Name;
+    }
     EXPECT_TRUE(dialoge.Shown().empty());
   }
 }
