@@ -21,6 +21,16 @@ constexpr int kNullBlockFrames = 256;
 
 int64_t FloorDiv(int64_t a, int64_t b) { return a >= 0 ? a / b : -((-a + b - 1) / b); }
 int64_t BytesToFrames(int64_t bytes) { return FloorDiv(bytes, kBytesPerFrame); }
+int64_t TimelineFrames(int64_t bytes) { return std::clamp<int64_t>(BytesToFrames(bytes), 0, kMaxTimelineFrames); }
+
+/// Touches every page of a sound once, so that the audio thread does not wait for the disk
+/// the first time it reads a sample from a mapped container.
+void Prefault(const uint8_t* bytes, int64_t length) {
+  constexpr int64_t kPage = 4096;
+  volatile uint8_t sink = 0;
+  for (int64_t at = 0; at < length; at += kPage) sink = static_cast<uint8_t>(sink + bytes[at]);
+  if (length > 0) sink = static_cast<uint8_t>(sink + bytes[length - 1]);
+}
 
 }  // namespace
 
@@ -179,6 +189,7 @@ bool MixEngine::Play(const PlayRequest& r) {
     sound.bytes = file->Data() + r.offset;
     sound.frames = available / kBytesPerFrame;
     containerSizes_[{file, r.offset}] = r.size;
+    Prefault(sound.bytes, available);
   }
 
   int64_t start = BytesToFrames(r.start);
@@ -188,7 +199,7 @@ bool MixEngine::Play(const PlayRequest& r) {
     skip -= start;
     start = 0;
   }
-  end = std::min(end, start + (sound.frames - skip));
+  end = std::min({end, start + (sound.frames - skip), kMaxTimelineFrames});
   if (skip >= sound.frames || end <= start) return false;
 
   Command c;
@@ -211,7 +222,7 @@ void MixEngine::Start(int64_t endBytes) {
   Command c;
   c.kind = Command::Kind::Start;
   c.start = startSerial_;
-  c.end = std::max<int64_t>(0, BytesToFrames(endBytes));
+  c.end = TimelineFrames(endBytes);
   Send(c, true);
 }
 
@@ -228,7 +239,7 @@ int32_t MixEngine::Stop() {
 void MixEngine::SetHorizon(int64_t bytes) {
   Command c;
   c.kind = Command::Kind::Horizon;
-  c.start = std::max<int64_t>(0, BytesToFrames(bytes));
+  c.start = TimelineFrames(bytes);
   Send(c, true);
 }
 
@@ -297,7 +308,7 @@ void MixEngine::SetRenderer(Renderer renderer) {
 bool MixEngine::BeginExport(const std::string& file, int64_t bytes) {
   EndExport();
   if (file.empty()) return false;
-  auto target = std::make_unique<WaveExport>(file, std::max<int64_t>(0, BytesToFrames(bytes)),
+  auto target = std::make_unique<WaveExport>(file, TimelineFrames(bytes),
                                              (startSerial_ + 1) & 0xFFFF);
   if (!target->Open()) return false;
   export_ = std::move(target);

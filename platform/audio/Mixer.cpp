@@ -4,6 +4,10 @@
 #include <cmath>
 #include <cstring>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include "platform/audio/Interpolation.h"
 
 namespace zelo::platform::audio {
@@ -66,12 +70,12 @@ void Mixer::Apply(const Command& c) noexcept {
     case Command::Kind::Start:
       time_ = 0;
       serial_ = static_cast<uint32_t>(c.start);
-      horizon_ = c.end;
+      horizon_ = std::clamp<int64_t>(c.end, 0, kMaxTimelineFrames);
       running_ = true;
       Publish();
       break;
     case Command::Kind::Stop: StopAll(); break;
-    case Command::Kind::Horizon: horizon_ = c.start; break;
+    case Command::Kind::Horizon: horizon_ = std::clamp<int64_t>(c.start, 0, kMaxTimelineFrames); break;
     case Command::Kind::Pitch: step_ = std::max<int64_t>(c.start, 1); break;
     case Command::Kind::Channel:
       if (c.channel >= 0 && c.channel < kChannelCount) {
@@ -90,7 +94,8 @@ void Mixer::Apply(const Command& c) noexcept {
 }
 
 void Mixer::AddVoice(const Command& c) noexcept {
-  if (voiceCount_ >= kVoiceCapacity || c.channel < 0 || c.channel >= kChannelCount || c.end <= c.start) {
+  if (voiceCount_ >= kVoiceCapacity || c.channel < 0 || c.channel >= kChannelCount || c.start < 0 ||
+      c.end <= c.start || c.end > kMaxTimelineFrames) {
     droppedVoices_.fetch_add(1, std::memory_order_relaxed);
     if (c.sound.owner) c.sound.owner->users.fetch_sub(1, std::memory_order_acq_rel);
     return;
@@ -151,6 +156,48 @@ int64_t Mixer::FramesUntil(int64_t frame) const noexcept {
 
 int64_t Mixer::FramesToHorizon() const noexcept { return running_ ? FramesUntil(horizon_) : 0; }
 
+namespace {
+
+/// Adds frames [from, to) of a voice whose source position at frame k is pos0 + k * step, with a
+/// constant gain; every frame read lies inside the sound (index - 1 to index + 2).
+void AddInterior(const SoundView& snd, FixedFrames pos0, FixedFrames step, float gain, float* buf, int64_t from,
+                 int64_t to) noexcept {
+  FixedFrames pos = pos0 + from * step;
+  if (step == kFixedOne && static_cast<uint32_t>(pos) == 0) {
+    // The recorded speed on whole frames: the interpolation would give the frames unchanged.
+    for (int64_t k = from; k < to; ++k, pos += step) {
+      int16_t x[2];
+      std::memcpy(x, snd.bytes + (pos >> kFixedShift) * kBytesPerFrame, sizeof x);
+      buf[2 * k] += gain * static_cast<float>(x[0]);
+      buf[2 * k + 1] += gain * static_cast<float>(x[1]);
+    }
+    return;
+  }
+  for (int64_t k = from; k < to; ++k, pos += step) {
+    const HermiteWeights w = WeightsAt(static_cast<float>(static_cast<uint32_t>(pos)) * kFractionScale);
+    const uint8_t* p = snd.bytes + ((pos >> kFixedShift) - 1) * kBytesPerFrame;
+#if defined(__SSE2__)
+    const __m128i raw = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+    const __m128 x01 = _mm_cvtepi32_ps(_mm_srai_epi32(_mm_unpacklo_epi16(raw, raw), 16));  // L0 R0 L1 R1
+    const __m128 x23 = _mm_cvtepi32_ps(_mm_srai_epi32(_mm_unpackhi_epi16(raw, raw), 16));  // L2 R2 L3 R3
+    const __m128 acc = _mm_add_ps(_mm_mul_ps(x01, _mm_set_ps(w.w1, w.w1, w.w0, w.w0)),
+                                  _mm_mul_ps(x23, _mm_set_ps(w.w3, w.w3, w.w2, w.w2)));
+    const __m128 lr = _mm_add_ps(acc, _mm_movehl_ps(acc, acc));
+    float* o = buf + 2 * k;
+    const __m128 sum = _mm_add_ps(_mm_loadl_pi(_mm_setzero_ps(), reinterpret_cast<const __m64*>(o)),
+                                  _mm_mul_ps(lr, _mm_set1_ps(gain)));
+    _mm_storel_pi(reinterpret_cast<__m64*>(o), sum);
+#else
+    int16_t x[8];
+    std::memcpy(x, p, sizeof x);
+    buf[2 * k] += gain * Hermite(x[0], x[2], x[4], x[6], w);
+    buf[2 * k + 1] += gain * Hermite(x[1], x[3], x[5], x[7], w);
+#endif
+  }
+}
+
+}  // namespace
+
 void Mixer::RenderVoices(FixedFrames t, int frames) noexcept {
   bool touched[kChannelCount] = {};
   const FixedFrames step = step_;
@@ -158,47 +205,46 @@ void Mixer::RenderVoices(FixedFrames t, int frames) noexcept {
   for (int i = 0; i < voiceCount_; ++i) {
     const Voice& v = voices_[static_cast<size_t>(i)];
     const FixedFrames s = v.start << kFixedShift, e = v.end << kFixedShift;
-    int64_t k0 = FirstFrameAt(t, step, s);
+    const int64_t k0 = FirstFrameAt(t, step, s);
     if (k0 >= frames) continue;
-    int64_t k1 = std::min<int64_t>(FirstFrameAt(t, step, e), frames);
+    const int64_t k1 = std::min<int64_t>(FirstFrameAt(t, step, e), frames);
     if (k1 <= k0) continue;
     float* buf = channelBuffers_.data() + static_cast<size_t>(v.channel) * kMaxBlockFrames * 2;
     if (!touched[v.channel]) {
       std::memset(buf, 0, sizeof(float) * static_cast<size_t>(frames) * 2);
       touched[v.channel] = true;
     }
-    // Ramps: in over the first frames after the start, out over the last before the end.
-    int64_t inEnd = v.rampIn ? std::clamp<int64_t>(FirstFrameAt(t, step, s + rampFixed - kFixedOne), k0, k1) : k0;
-    int64_t outStart = v.rampOut ? std::clamp<int64_t>(FirstFrameAt(t, step, e - rampFixed + 1), k0, k1) : k1;
-    const float gain = v.gain * kPcmScale;
     const SoundView& snd = v.sound;
-    FixedFrames tk = t + k0 * step;
+    const float gain = v.gain * kPcmScale;
     const FixedFrames toSource = (v.offset << kFixedShift) - s;
-    const bool exact = step == kFixedOne && (static_cast<uint64_t>(tk) & 0xFFFFFFFFu) == 0;
-    for (int64_t k = k0; k < k1; ++k, tk += step) {
-      float a = gain;
-      if (k < inEnd) a *= std::min(1.0f, static_cast<float>(static_cast<double>(tk - s) * kFixedToFrames + 1.0) / kRampFrames);
-      if (k >= outStart) a *= std::min(1.0f, static_cast<float>(static_cast<double>(e - tk) * kFixedToFrames) / kRampFrames);
-      const FixedFrames pos = tk + toSource;
-      const int64_t index = pos >> kFixedShift;
-      float l, r;
-      if (exact) {
-        Fetch(snd, index, l, r);
-      } else {
-        const float f = static_cast<float>(static_cast<uint32_t>(pos)) * kFractionScale;
+    const FixedFrames pos0 = t + toSource;  // source position at output frame 0
+    // Ramps: in over the first frames after the start, out over the last before the end.
+    const int64_t inEnd = v.rampIn ? std::clamp<int64_t>(FirstFrameAt(t, step, s + rampFixed - kFixedOne), k0, k1) : k0;
+    const int64_t outStart = v.rampOut ? std::clamp<int64_t>(FirstFrameAt(t, step, e - rampFixed + 1), k0, k1) : k1;
+    // Frames whose four neighbours all lie inside the sound take the fast path.
+    const int64_t fastFrom = std::max(inEnd, FirstFrameAt(pos0, step, kFixedOne));
+    const int64_t fastTo = std::min(outStart, snd.frames >= 3 ? FirstFrameAt(pos0, step, (snd.frames - 2) << kFixedShift) : 0);
+    auto addChecked = [&](int64_t from, int64_t to) {
+      FixedFrames tk = t + from * step;
+      for (int64_t k = from; k < to; ++k, tk += step) {
+        float a = gain;
+        if (k < inEnd) a *= std::min(1.0f, static_cast<float>(static_cast<double>(tk - s) * kFixedToFrames + 1.0) / kRampFrames);
+        if (k >= outStart) a *= std::min(1.0f, static_cast<float>(static_cast<double>(e - tk) * kFixedToFrames) / kRampFrames);
+        const FixedFrames pos = tk + toSource;
+        const int64_t index = pos >> kFixedShift;
+        const HermiteWeights w = WeightsAt(static_cast<float>(static_cast<uint32_t>(pos)) * kFractionScale);
         float x[8];
-        if (index >= 1 && index + 2 < snd.frames) {
-          int16_t raw[8];
-          std::memcpy(raw, snd.bytes + (index - 1) * kBytesPerFrame, sizeof raw);
-          for (int j = 0; j < 8; ++j) x[j] = raw[j];
-        } else {
-          for (int j = 0; j < 4; ++j) Fetch(snd, index - 1 + j, x[2 * j], x[2 * j + 1]);
-        }
-        l = Hermite(x[0], x[2], x[4], x[6], f);
-        r = Hermite(x[1], x[3], x[5], x[7], f);
+        for (int j = 0; j < 4; ++j) Fetch(snd, index - 1 + j, x[2 * j], x[2 * j + 1]);
+        buf[2 * k] += a * Hermite(x[0], x[2], x[4], x[6], w);
+        buf[2 * k + 1] += a * Hermite(x[1], x[3], x[5], x[7], w);
       }
-      buf[2 * k] += a * l;
-      buf[2 * k + 1] += a * r;
+    };
+    if (fastFrom < fastTo) {
+      addChecked(k0, fastFrom);
+      AddInterior(snd, pos0, step, gain, buf, fastFrom, fastTo);
+      addChecked(fastTo, k1);
+    } else {
+      addChecked(k0, k1);
     }
   }
   for (int c = 0; c < kChannelCount; ++c) touched_[c] = touched[c];

@@ -61,6 +61,9 @@ struct Command {
 using FixedFrames = int64_t;
 inline constexpr int kFixedShift = 32;
 inline constexpr FixedFrames kFixedOne = FixedFrames{1} << kFixedShift;
+/// The furthest timeline position (6.7 hours, beyond 7000 bars); later positions are taken as
+/// this one, which keeps the fixed-point arithmetic far from overflow.
+inline constexpr int64_t kMaxTimelineFrames = int64_t{1} << 30;
 
 class Mixer {
  public:
