@@ -87,7 +87,9 @@ TEST(ScreenKitTexts, DiskMenuDialogKeysAndHelpAreasAreFilled) {
     }
     Layout l = ReadLayout(LayoutText());
     for (auto& e : l.Elemente) {
-      if (e.Typ == "Help") EXPECT_EQ((*objekte)[e.Nummer].Text, e.Get("help")) << e.Name;
+      if (e.Typ == "Help") {
+        EXPECT_EQ((*objekte)[e.Nummer].Text, e.Get("help")) << e.Name;
+      }
     }
     EXPECT_TRUE(dialoge.Shown().empty());
   }
