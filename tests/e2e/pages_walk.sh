@@ -1,0 +1,96 @@
+#!/usr/bin/env bash
+# Walks through the main page's buttons under Xvfb on the built medium: opens the mixer and
+# time-stretch panels, the generator and effect pages, switches loop on and shows the info
+# picture, with a screenshot after each step. Each step must light its button (or change
+# the page) on screen; the walk ends with Escape and the quit question's default answer.
+# Usage: pages_walk.sh <medium data folder holding the program file "zelo"> <output folder>
+set -euo pipefail
+data=${1%/}
+out=$2
+mkdir -p "$out"
+if [ ! -f "$data/seiten" ] || [ ! -x "$data/zelo" ]; then
+  echo "SKIP: no content kit in $data"
+  exit 77
+fi
+work=$(mktemp -d)
+zelo=
+trap '[ -n "$zelo" ] && kill $zelo 2>/dev/null; kill $xvfb 2>/dev/null || true; rm -rf "$work"' EXIT
+export HOME=$work/home XDG_CONFIG_HOME=$work/home/.config TMPDIR=$work/tmp SDL_AUDIODRIVER=dummy
+mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$TMPDIR"
+
+for n in $(seq 90 130); do [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ] || break; done
+Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+export DISPLAY=":$n"
+for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
+
+# The 1280 x 960 layout sits centred on the 1280 x 1024 screen.
+versatz_y=32
+# Rectangle of a named element from the layout's coordinate file: "x y w h" on screen.
+rect() {
+  awk -v name="$1" -v vy=$versatz_y '
+    { sub(/\r$/, "") }
+    blk == 0 { split($0, a, "("); gsub(/ /, "", a[1]); cur = a[1]; blk = 1; next }
+    { v[blk++] = $0; if (blk == 11) { if (cur == name) { print v[1], v[2] + vy, v[9], v[10]; exit } blk = 0 } }
+  ' "$data/k_1280"
+}
+click() {
+  read -r x y w h < <(rect "$1")
+  xdotool mousemove $((x + w / 2)) $((y + h / 2)) click 1
+  xdotool mousemove 5 1015  # away, so no button stays lit by hover
+  sleep 1.2
+}
+shot() { import -window root "$out/$1.png"; }
+# Pixels of an element's rectangle that differ between two screenshots.
+changed() {
+  read -r x y w h < <(rect "$3")
+  compare -metric AE -crop "${w}x${h}+${x}+${y}" "$out/$1.png" "$out/$2.png" null: 2>&1 | cut -d" " -f1 || true
+}
+fail=0
+expect_change() {  # before after element what
+  local d
+  d=$(changed "$1" "$2" "$3")
+  read -r _ _ w h < <(rect "$3")
+  if [ "${d%.*}" -lt $((w * h / 10)) ]; then
+    echo "FAIL: $4 ($3 changed $d of $((w * h)) pixels)"
+    fail=1
+  else
+    echo "ok: $4"
+  fi
+}
+
+"$data/zelo" &
+zelo=$!
+for _ in $(seq 100); do xdotool search --name Zelo >/dev/null 2>&1 && break; sleep 0.1; done
+sleep 6
+xdotool mousemove 5 1015
+sleep 1
+shot main
+
+click B_MIXER;   shot mixer;   expect_change main mixer B_MIXER "the mixer button lights"
+expect_change main mixer P_MIXERPANEL "the mixer panel replaces the sound groups"
+click B_STRETCH; shot stretch; expect_change main stretch B_STRETCH "the stretch button lights"
+expect_change mixer stretch B_MIXER "the mixer button goes out when the stretch panel opens"
+click B_STRETCH; shot panels_closed
+expect_change stretch panels_closed P_STRETCHPANEL "the sound groups come back"
+click B_SYNTH;   shot synth;   expect_change main synth P_TRACKS "the generator page replaces the main page"
+click B_SYNTH;   shot back;    expect_change synth back B_SYNTH "the main page comes back"
+click B_EFFECTS; shot effects; expect_change main effects B_EFFECTS "the effects button lights on the effect page"
+click B_EFFECTS; shot main2
+click B_LOOP;    shot loop;    expect_change main2 loop B_LOOP "loop lights"
+click B_INFO;    shot info
+click B_INFO;    shot info_closed
+
+# Quit: Escape asks the question, Return takes its default answer (Yes).
+xdotool key Escape
+sleep 1
+xdotool key Return
+for _ in $(seq 50); do kill -0 $zelo 2>/dev/null || break; sleep 0.1; done
+if kill -0 $zelo 2>/dev/null; then
+  echo "FAIL: the program did not end after the quit question"
+  fail=1
+else
+  wait $zelo || { echo "FAIL: the program ended with an error"; fail=1; }
+fi
+zelo=
+exit $fail
