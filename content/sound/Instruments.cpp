@@ -288,16 +288,37 @@ void PlayDrum(Stereo& out, const DrumKit& k, Drum drum, size_t at, double veloci
   }
 }
 
+namespace {
+
+/// How loud each drum sits in a beat: the kick leads, the bright metal stays behind it.
+double MixLevel(Drum drum) {
+  switch (drum) {
+    case Drum::Kick: return 1.0;
+    case Drum::Snare: return 0.8;
+    case Drum::Clap: return 0.7;
+    case Drum::Hat: return 0.4;
+    case Drum::OpenHat: return 0.35;
+    case Drum::Shaker: return 0.3;
+    case Drum::Rim:
+    case Drum::Cowbell: return 0.4;
+    case Drum::Crash: return 0.45;
+    default: return 0.75;
+  }
+}
+
+}  // namespace
+
 void PlayPattern(Stereo& out, const DrumKit& kit, Drum drum, const std::string& steps, int bars, double pan,
                  uint64_t seed, double swing) {
   if (steps.empty()) return;
+  const double level = MixLevel(drum);
   const size_t perBar = 16;
   for (int bar = 0; bar < bars; ++bar) {
     for (size_t s = 0; s < perBar; ++s) {
       // A pattern longer than one bar carries on into the next bars.
       char c = steps[(static_cast<size_t>(bar) * perBar + s) % steps.size()];
       if (c == '.') continue;
-      double vel = c == 'x' ? 1.0 : c == 'o' ? 0.55 : 0.3;
+      double vel = (c == 'x' ? 1.0 : c == 'o' ? 0.55 : 0.3) * level;
       size_t at = static_cast<size_t>(bar) * kFramesPerBar + s * kFramesPerStep;
       if (s % 2 == 1) at += static_cast<size_t>(swing * kFramesPerStep);
       PlayDrum(out, kit, drum, at, vel, pan, seed + static_cast<uint64_t>(bar * 16 + s) * 7919u);

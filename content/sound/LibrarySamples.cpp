@@ -851,7 +851,17 @@ Stereo RenderLibrarySample(const PlannedSample& p, const PhraseBank& phrases) {
     default: AddExtra(out, p.style, p.chords, p.bars, p.seed, v); break;
   }
   RemoveDc(out);
-  FoldTail(out, static_cast<size_t>(p.bars) * kFramesPerBar);
+  const size_t frames = static_cast<size_t>(p.bars) * kFramesPerBar;
+  // A riser or a reverse cymbal builds to its end and is placed to lead into what follows:
+  // its echo belongs after it, not over its quiet start, so it is cut with a short fade.
+  const bool leadsIn = p.group == kGroupEffect && (p.style == 0 || (p.style == 4 && p.variant < kSamplesPerGroup / 2));
+  if (leadsIn) {
+    out.l.resize(frames);
+    out.r.resize(frames);
+    FadeEnds(out, 0, 441);
+  } else {
+    FoldTail(out, frames);
+  }
   Level(out, GroupLoudnessDb(p.group), kCeilingDb, true);
   return out;
 }
