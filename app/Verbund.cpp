@@ -4,6 +4,9 @@
 #include "input/Eingabe.h"
 #include "pages/Seitensteuerung.h"
 #include "platform/Files.h"
+#include "widgets/Bildbox.h"
+#include "widgets/Grafik_FX.h"
+#include "widgets/Seitenregler.h"
 
 namespace zelo::app {
 
@@ -33,7 +36,51 @@ class Verbund::Programmaktionen final : public pages::Aktionen {
   void ReglerSetzen(int element, int32_t wert) override { verbund_.ReglerSetzen(element, wert); }
   void Taktlineal() override { verbund_.Taktlineal(); }
 
+  // The widget engine: faders of the pages, keyboard, LED matrix and sample editor.
+  using B = int16_t;
+  int32_t MouseDown(int b, int s, int x, int y) override { return Fx().MouseDown(B(b), B(s), x, y); }
+  int32_t MouseMove(int b, int s, int x, int y) override { return Fx().MouseMove(B(b), B(s), x, y); }
+  int32_t MouseUp(int b, int s, int x, int y) override { return Fx().MouseUp(B(b), B(s), x, y); }
+  int SetRegler(int32_t handle) override { return verbund_.regler_->SetRegler(static_cast<int16_t>(handle)); }
+  void ReglerAktivieren() override {
+    platform::Window* f = app_.Fenster();
+    if (!f) return;
+    if (!verbund_.sampi_) verbund_.sampi_ = std::make_unique<widgets::Bildbox>(f);
+    widgets::Reglerbilder bilder;
+    bilder.Fenster = f;
+    bilder.Ziel = f->Back();
+    bilder.Seitenbilder = verbund_.seiten_->Slots();
+    bilder.Knopfbilder = verbund_.seitendaten_.Knopfbilder;
+    bilder.Quickbild = &app_.Grafik().Sampleblockbild;
+    bilder.Sampi = verbund_.sampi_.get();
+    bilder.VersatzX = app_.Layout().VersatzX;
+    bilder.VersatzY = app_.Layout().VersatzY;
+    Fx().VersatzX = bilder.VersatzX;
+    Fx().VersatzY = bilder.VersatzY;
+    verbund_.regler_->ReglerAktivieren(verbund_.seiten_->Seitenmenge, bilder);
+  }
+  void ReglerCloseAll() override { verbund_.regler_->ReglerCloseAll(); }
+  void ReglerSetAdder(int element, int32_t wert) override {
+    int16_t h = verbund_.regler_->Handle(element);
+    if (h >= 0) Fx().ReglerSetAdder(h, wert);
+  }
+  int32_t QuickRegler() override { return Fx().QuickRegler - 1; }
+  void QuickReglerSchliessen() override {
+    if (Fx().QuickRegler > 0) Fx().ReglerClose(static_cast<int16_t>(Fx().QuickRegler - 1));
+    Fx().QuickRegler = 0;
+  }
+  int SEMouseDown(int b, int s, int x, int y) override { return Fx().SEMouseDown(B(b), B(s), x, y); }
+  int SEMouseMove(int b, int s, int x, int y) override { return Fx().SEMouseMove(B(b), B(s), x, y); }
+  int SEMouseUp(int b, int s, int x, int y) override { return Fx().SEMouseUp(B(b), B(s), x, y); }
+  void SEDraw() override { Fx().SEDraw(0); }
+  int TastaturMouseDown(int b, int s, int x, int y) override { return Fx().TastaturMouseDown(B(b), B(s), x, y); }
+  int TastaturMouseMove(int b, int s, int x, int y) override { return Fx().TastaturMouseMove(B(b), B(s), x, y); }
+  int MatrixMouseDown(int b, int s, int x, int y) override { return Fx().MatrixMouseDown(B(b), B(s), x, y); }
+  int MatrixMouseMove(int b, int s, int x, int y) override { return Fx().MatrixMouseMove(B(b), B(s), x, y); }
+
  private:
+  widgets::Grafik_FX& Fx() { return *verbund_.fx_; }
+
   Anwendung& app_;
   Verbund& verbund_;
 };
@@ -45,6 +92,8 @@ void Verbund::Verbinden(Anwendung& anwendung) {
   app_ = &anwendung;
   Anwendung& a = anwendung;
   aktionen_ = std::make_unique<Programmaktionen>(a, *this);
+  fx_ = std::make_unique<widgets::Grafik_FX>(a.Objekte());
+  regler_ = std::make_unique<widgets::Seitenregler>(*fx_, a.Objekte());
   pages::SeitenUmgebung su{a.Objekte(),     seitendaten_, a.Ordner(), a.Layout(), a.Masse(),
                            a.Texte(),       a.Fonttabelle(), a.Engine(), a.Gfx(),  a.Fonts(),
                            a.Uhr(),         [&a] { return a.Fenster(); }, *aktionen_,
@@ -87,6 +136,10 @@ void Verbund::ZeigeAktiv(int element) {
 
 void Verbund::Ausblenden(int element) {
   if (seiten_) seiten_->Ausblenden(element);
+}
+
+void Verbund::ReglerSetzen(int element, int wert) {
+  if (regler_) regler_->ReglerSetzen(element, wert);
 }
 
 bool Verbund::Blender() { return seiten_ && seiten_->Blender(); }

@@ -14,6 +14,11 @@ class Eingabe;
 namespace zelo::pages {
 class Seitensteuerung;
 }
+namespace zelo::widgets {
+class Bildbox;
+class Grafik_FX;
+class Seitenregler;
+}  // namespace zelo::widgets
 
 namespace zelo::app {
 
@@ -36,6 +41,9 @@ class Verbund final : public Subsysteme {
   bool Blender() override;
   bool Ereignis(const SDL_Event& event) override;
 
+  // Widgets.
+  void ReglerSetzen(int element, int wert) override;
+
   pages::Seitensteuerung* Seiten() { return seiten_.get(); }
   input::Eingabe* Eingabe() { return eingabe_.get(); }
   pages::Seitendaten& Seitendaten() { return seitendaten_; }
@@ -49,6 +57,9 @@ class Verbund final : public Subsysteme {
   std::unique_ptr<Programmaktionen> aktionen_;
   std::unique_ptr<pages::Seitensteuerung> seiten_;
   std::unique_ptr<input::Eingabe> eingabe_;
+  std::unique_ptr<widgets::Grafik_FX> fx_;
+  std::unique_ptr<widgets::Seitenregler> regler_;
+  std::unique_ptr<widgets::Bildbox> sampi_;  // the popup picture box, once the window exists
 };
 
 }  // namespace zelo::app

@@ -121,6 +121,7 @@ class Seitensteuerung {
 
   /// The picture in a page slot (0 element picture, 1 panel picture).
   const platform::BildStruct& Slot(int i) const { return slots_.at(static_cast<size_t>(i)); }
+  const std::array<platform::BildStruct, 5>& Slots() const { return slots_; }
 
  private:
   void Blende_(int n, uint32_t dauer, int16_t bild, bool rueckwaerts);
