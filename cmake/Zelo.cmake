@@ -38,8 +38,6 @@ function(zelo_tests name)
   add_executable(zelo_${name}_tests ${ARG_SOURCES})
   target_link_libraries(zelo_${name}_tests PRIVATE ${ARG_DEPS} zelo::testsupport GTest::gtest GTest::gmock
                         zelo_warnings)
-  gtest_discover_tests(zelo_${name}_tests
-    DISCOVERY_TIMEOUT 60
-    PROPERTIES ENVIRONMENT
-      "SDL_VIDEODRIVER=offscreen;SDL_AUDIODRIVER=dummy;ZELO_MEDIUM=${ZELO_DATA_DIR};ZELO_SOURCE_DIR=${CMAKE_SOURCE_DIR};LSAN_OPTIONS=suppressions=${CMAKE_SOURCE_DIR}/cmake/lsan.supp:print_suppressions=0")
+  # The test main sets the video and audio drivers, the medium and the leak suppressions itself.
+  gtest_discover_tests(zelo_${name}_tests DISCOVERY_TIMEOUT 60)
 endfunction()

@@ -33,7 +33,7 @@ zelo=$!
 # Wait for the window, then for the first drawing.
 for _ in $(seq 100); do xdotool search --name Zelo >/dev/null 2>&1 && break; sleep 0.1; done
 sleep 2
-import -window root "$out/start_picture.png"
+timeout 20 import -window root "$out/start_picture.png"
 
 pixel() { convert "$out/start_picture.png" -format "%[pixel:p{$1,$2}]" info:; }
 centre=$(pixel 640 512)
@@ -48,10 +48,10 @@ case "$logo_left_edge$logo_right_edge" in *255,128,0*255,128,0*) ;; *) echo "FAI
 case "$left_of_logo$corner" in *255,128,0*) echo "FAIL: the logo reaches beyond its place"; fail=1 ;; esac
 
 # Quit: Escape asks the question, Return takes its default answer (Yes).
-xdotool search --name Zelo windowactivate --sync >/dev/null 2>&1 || true
+timeout 5 xdotool search --name Zelo windowactivate >/dev/null 2>&1 || true
 xdotool key Escape
 sleep 1
-import -window root "$out/quit_question.png"
+timeout 20 import -window root "$out/quit_question.png"
 xdotool key Return
 for _ in $(seq 50); do kill -0 $zelo 2>/dev/null || break; sleep 0.1; done
 if kill -0 $zelo 2>/dev/null; then

@@ -43,13 +43,14 @@ std::string FreshHome() { return g_home; }
 
 std::string MediumDataFolder() {
   const char* m = std::getenv("ZELO_MEDIUM");
-  if (!m || !*m || !fs::exists(m)) return {};
+  if (!m || !*m) m = ZELO_TEST_MEDIUM;
+  if (!fs::exists(m)) return {};
   return WithSlash(m);
 }
 
 std::string SourceFolder() {
   const char* s = std::getenv("ZELO_SOURCE_DIR");
-  return WithSlash(s ? s : ".");
+  return WithSlash(s && *s ? s : ZELO_TEST_SOURCE);
 }
 
 void WriteFile(const std::string& path, const std::string& bytes) {
