@@ -55,6 +55,7 @@ Mixer::Mixer()
     : commands_(kCommandCapacity),
       voices_(kVoiceCapacity),
       channelBuffers_(static_cast<size_t>(kChannelCount) * kMaxBlockFrames * 2),
+      weights_(static_cast<size_t>(kMaxBlockFrames) * 8),
       tail_(kTailFrames * 2) {
   for (auto& c : channels_) c.current = c.target = PanFor(0, ChannelGain(kFaderReference));
 }
@@ -160,8 +161,8 @@ namespace {
 
 /// Adds frames [from, to) of a voice whose source position at frame k is pos0 + k * step, with a
 /// constant gain; every frame read lies inside the sound (index - 1 to index + 2).
-void AddInterior(const SoundView& snd, FixedFrames pos0, FixedFrames step, float gain, float* buf, int64_t from,
-                 int64_t to) noexcept {
+void AddInterior(const SoundView& snd, FixedFrames pos0, FixedFrames step, const float* weights, float gain,
+                 float* buf, int64_t from, int64_t to) noexcept {
   FixedFrames pos = pos0 + from * step;
   if (step == kFixedOne && static_cast<uint32_t>(pos) == 0) {
     // The recorded speed on whole frames: the interpolation would give the frames unchanged.
@@ -174,14 +175,13 @@ void AddInterior(const SoundView& snd, FixedFrames pos0, FixedFrames step, float
     return;
   }
   for (int64_t k = from; k < to; ++k, pos += step) {
-    const HermiteWeights w = WeightsAt(static_cast<float>(static_cast<uint32_t>(pos)) * kFractionScale);
+    const float* w = weights + 8 * k;
     const uint8_t* p = snd.bytes + ((pos >> kFixedShift) - 1) * kBytesPerFrame;
 #if defined(__SSE2__)
     const __m128i raw = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
     const __m128 x01 = _mm_cvtepi32_ps(_mm_srai_epi32(_mm_unpacklo_epi16(raw, raw), 16));  // L0 R0 L1 R1
     const __m128 x23 = _mm_cvtepi32_ps(_mm_srai_epi32(_mm_unpackhi_epi16(raw, raw), 16));  // L2 R2 L3 R3
-    const __m128 acc = _mm_add_ps(_mm_mul_ps(x01, _mm_set_ps(w.w1, w.w1, w.w0, w.w0)),
-                                  _mm_mul_ps(x23, _mm_set_ps(w.w3, w.w3, w.w2, w.w2)));
+    const __m128 acc = _mm_add_ps(_mm_mul_ps(x01, _mm_loadu_ps(w)), _mm_mul_ps(x23, _mm_loadu_ps(w + 4)));
     const __m128 lr = _mm_add_ps(acc, _mm_movehl_ps(acc, acc));
     float* o = buf + 2 * k;
     const __m128 sum = _mm_add_ps(_mm_loadl_pi(_mm_setzero_ps(), reinterpret_cast<const __m64*>(o)),
@@ -190,8 +190,9 @@ void AddInterior(const SoundView& snd, FixedFrames pos0, FixedFrames step, float
 #else
     int16_t x[8];
     std::memcpy(x, p, sizeof x);
-    buf[2 * k] += gain * Hermite(x[0], x[2], x[4], x[6], w);
-    buf[2 * k + 1] += gain * Hermite(x[1], x[3], x[5], x[7], w);
+    const HermiteWeights hw{w[0], w[2], w[4], w[6]};
+    buf[2 * k] += gain * Hermite(x[0], x[2], x[4], x[6], hw);
+    buf[2 * k + 1] += gain * Hermite(x[1], x[3], x[5], x[7], hw);
 #endif
   }
 }
@@ -201,6 +202,17 @@ void AddInterior(const SoundView& snd, FixedFrames pos0, FixedFrames step, float
 void Mixer::RenderVoices(FixedFrames t, int frames) noexcept {
   bool touched[kChannelCount] = {};
   const FixedFrames step = step_;
+  {
+    FixedFrames tk = t;
+    for (int k = 0; k < frames; ++k, tk += step) {
+      const HermiteWeights w = WeightsAt(static_cast<float>(static_cast<uint32_t>(tk)) * kFractionScale);
+      float* to = weights_.data() + 8 * k;
+      to[0] = to[1] = w.w0;
+      to[2] = to[3] = w.w1;
+      to[4] = to[5] = w.w2;
+      to[6] = to[7] = w.w3;
+    }
+  }
   const FixedFrames rampFixed = FixedFrames{kRampFrames} << kFixedShift;
   for (int i = 0; i < voiceCount_; ++i) {
     const Voice& v = voices_[static_cast<size_t>(i)];
@@ -232,7 +244,8 @@ void Mixer::RenderVoices(FixedFrames t, int frames) noexcept {
         if (k >= outStart) a *= std::min(1.0f, static_cast<float>(static_cast<double>(e - tk) * kFixedToFrames) / kRampFrames);
         const FixedFrames pos = tk + toSource;
         const int64_t index = pos >> kFixedShift;
-        const HermiteWeights w = WeightsAt(static_cast<float>(static_cast<uint32_t>(pos)) * kFractionScale);
+        const float* wk = weights_.data() + 8 * k;
+        const HermiteWeights w{wk[0], wk[2], wk[4], wk[6]};
         float x[8];
         for (int j = 0; j < 4; ++j) Fetch(snd, index - 1 + j, x[2 * j], x[2 * j + 1]);
         buf[2 * k] += a * Hermite(x[0], x[2], x[4], x[6], w);
@@ -241,7 +254,7 @@ void Mixer::RenderVoices(FixedFrames t, int frames) noexcept {
     };
     if (fastFrom < fastTo) {
       addChecked(k0, fastFrom);
-      AddInterior(snd, pos0, step, gain, buf, fastFrom, fastTo);
+      AddInterior(snd, pos0, step, weights_.data(), gain, buf, fastFrom, fastTo);
       addChecked(fastTo, k1);
     } else {
       addChecked(k0, k1);

@@ -123,6 +123,10 @@ class Mixer {
   std::vector<Voice> voices_;
   int voiceCount_ = 0;
   std::vector<float> channelBuffers_;  ///< kChannelCount blocks of kMaxBlockFrames stereo frames
+  /// Interpolation weights of each frame of the block, shared by all voices: every voice starts
+  /// on a whole frame, so all read their sources at the same fraction. Per frame the weights
+  /// w0 w0 w1 w1 w2 w2 w3 w3, laid out for the stereo vector path.
+  std::vector<float> weights_;
   Channel channels_[kChannelCount];
   bool touched_[kChannelCount] = {};  ///< channels that received a voice in the current block
   float masterCurrent_ = 1, masterTarget_ = 1, masterDelta_ = 0;
