@@ -80,7 +80,8 @@ Fonts::~Fonts() {
 }
 
 std::string Fonts::ResolveFile(const std::string& family, bool bold) {
-  FcConfig* config = FcInitLoadConfigAndFonts();
+  // Loading the font configuration scans every installed font: do it once per run.
+  static FcConfig* const config = FcInitLoadConfigAndFonts();
   if (!config) return {};
   FcPattern* pattern = FcNameParse(reinterpret_cast<const FcChar8*>(family.empty() ? "sans" : family.c_str()));
   std::string file;
@@ -99,7 +100,6 @@ std::string Fonts::ResolveFile(const std::string& family, bool bold) {
     }
     FcPatternDestroy(pattern);
   }
-  FcConfigDestroy(config);
   return file;
 }
 
