@@ -47,7 +47,7 @@ inline uint32_t Pixel(SDL_Surface* s, int x, int y) {
 }
 
 struct Seitenwelt {
-  explicit Seitenwelt(pages::Aktionen& aktionen) {
+  explicit Seitenwelt(pages::Aktionen& aktionen, int breite = 640, int hoehe = 480) {
     SDL_InitSubSystem(SDL_INIT_VIDEO);
     ordner.Datenordner = FreshHome() + "zelo/zelo/";
     ordner.Grafikordner = ordner.Datenordner + "grafika/";
@@ -72,8 +72,8 @@ struct Seitenwelt {
     engine = std::make_unique<platform::ZeloEngine>(eo);
     gfx = std::make_unique<platform::GrafikEffekte>(fonts, &uhr);
     platform::WindowOptions wo;
-    wo.width = 640;
-    wo.height = 480;
+    wo.width = breite;
+    wo.height = hoehe;
     fenster = std::make_unique<platform::Window>(wo);
     puffer = gfx->GFX_AnimationSwapInit(400, 400);
     for (auto& rolle : fonttabelle)
