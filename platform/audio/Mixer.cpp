@@ -102,6 +102,17 @@ void Mixer::AddVoice(const Command& c) noexcept {
     return;
   }
   Voice v{c.voiceKind, c.channel, c.start, c.end, c.offset, c.gain, true, true, c.sound};
+  // A sound that arrives after its start (the UI fell behind) keeps its place in time but
+  // begins where the mix is now, with a ramp.
+  const int64_t now = (time_ + kFixedOne - 1) >> kFixedShift;
+  if (running_ && v.start < now) {
+    v.offset += now - v.start;
+    v.start = now;
+    if (v.end <= v.start) {
+      ReleaseVoice(v);
+      return;
+    }
+  }
   // Two sounds that meet on one channel (a loop placed bar after bar) are spliced without
   // ramps: the material is cut to join seamlessly, and ramps would dip the level at each seam.
   // A frame of slack covers the rounding of byte positions to frames.

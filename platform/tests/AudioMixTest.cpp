@@ -283,7 +283,8 @@ TEST_F(AudioMixTest, StartsEndsCutsAndChangesDoNotClick) {
   Play(c, 0, {2, 1000, 0, 0, 256});      // still sounding when the mix stops
   StartMix();
   Pcm out = Render(3000);
-  engine_.RWaveParam(61, 32767);  // a fader jump
+  Play(c, 0, {3, 1000, 0, 0, 256});  // arrives after its start
+  engine_.RWaveParam(61, 32767);     // a fader jump
   engine_.AMitte(2, 1);           // a pan switch
   Pcm more = Render(3000, 2);
   engine_.ASetPitch(12600);       // a tempo change while playing
