@@ -211,9 +211,13 @@ void Level(Stereo& b, double targetRmsDb, double ceilingDb, bool circular) {
   for (int pass = 0; pass < 8; ++pass) {
     double have = RmsDb(b);
     if (have < -200.0) return;
-    // Each pass closes most of the gap that the previous pass's peak control opened.
-    double step = std::clamp(targetRmsDb - have, -60.0, pass == 0 ? 60.0 : 4.0);
+    // Each pass closes the gap that the previous pass's peak control opened.
+    double step = std::clamp(targetRmsDb - have, -60.0, pass == 0 ? 60.0 : 6.0);
+    if (pass > 0 && step < 0.02) return;
     Scale(b, DbToGain(step));
+    bool over = false;
+    for (size_t i = 0; i < n && !over; ++i) over = std::fabs(b.l[i]) > ceiling || std::fabs(b.r[i]) > ceiling;
+    if (!over) return;
     // Gain each frame needs, then the running minimum and a centred average no wider than
     // the minimum's window: each averaged value is at most what its own frame needs.
     size_t pad = circular ? std::min(n, 2 * half + 2) : 0;
@@ -236,6 +240,17 @@ void Level(Stereo& b, double targetRmsDb, double ceilingDb, bool circular) {
       b.r[i] *= g;
     }
   }
+}
+
+void LevelOneShot(Stereo& b, double ceilingDb, double maxRmsDb, size_t window) {
+  double peak = PeakDb(b);
+  if (peak < -200.0) return;
+  Scale(b, DbToGain(ceilingDb - peak));
+  Stereo head;
+  head.l.assign(b.l.begin(), b.l.begin() + static_cast<long>(std::min(window, b.size())));
+  head.r.assign(b.r.begin(), b.r.begin() + static_cast<long>(std::min(window, b.size())));
+  double rms = RmsDb(head);
+  if (rms > maxRmsDb) Scale(b, DbToGain(maxRmsDb - rms));
 }
 
 std::string ToPcm16(const Stereo& b) {

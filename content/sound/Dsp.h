@@ -144,6 +144,10 @@ double PeakDb(const Stereo& buffer);
 /// is computed around the loop as a circle, so the wrap point is treated like any other.
 void Level(Stereo& buffer, double targetRmsDb, double ceilingDb, bool circular);
 
+/// Levels a one-shot without squeezing it: its peak goes to `ceilingDb`, and a sound whose
+/// first `window` frames are louder than `maxRmsDb` is turned down to that.
+void LevelOneShot(Stereo& buffer, double ceilingDb, double maxRmsDb, size_t window);
+
 /// 16-bit stereo PCM, interleaved little-endian, rounded to nearest and clamped.
 std::string ToPcm16(const Stereo& buffer);
 /// Writes a 16-bit stereo 44.1 kHz WAV file through libsndfile; false on failure.

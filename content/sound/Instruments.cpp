@@ -65,11 +65,15 @@ void PlayNote(Stereo& out, const Synth& s, size_t at, double held, double note, 
   const int voices = std::max(1, s.unison);
   Random rnd(seed);
   std::vector<Oscillator> osc1, osc2;
-  std::vector<double> detune, voicePan, phase, modPhase;
+  std::vector<double> detune, phase, modPhase;
+  std::vector<float> gainL, gainR;
   for (int v = 0; v < voices; ++v) {
     double spread = voices == 1 ? 0.0 : (2.0 * v / (voices - 1) - 1.0);
     detune.push_back(std::pow(2.0, spread * s.detuneCents / 1200.0));
-    voicePan.push_back(std::clamp(pan + spread * s.width, -1.0, 1.0));
+    float gl, gr;
+    PanGains(std::clamp(pan + spread * s.width, -1.0, 1.0), gl, gr);
+    gainL.push_back(gl);
+    gainR.push_back(gr);
     osc1.emplace_back(s.wave, rnd.Unit(), rnd.Next());
     osc2.emplace_back(s.wave2, rnd.Unit(), rnd.Next());
     phase.push_back(0.0);
@@ -112,10 +116,8 @@ void PlayNote(Stereo& out, const Synth& s, size_t at, double held, double note, 
       if (s.mix2 > 0.0) {
         x += static_cast<float>(s.mix2) * osc2[static_cast<size_t>(v)].Next(vhz * std::pow(2.0, s.semis2 / 12.0));
       }
-      float gl, gr;
-      PanGains(voicePan[static_cast<size_t>(v)], gl, gr);
-      left += x * gl;
-      right += x * gr;
+      left += x * gainL[static_cast<size_t>(v)];
+      right += x * gainR[static_cast<size_t>(v)];
     }
     if (s.sub > 0.0) {
       float sub = static_cast<float>(s.sub) * subOsc.Next(hz * 0.5);

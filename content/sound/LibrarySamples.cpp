@@ -747,7 +747,7 @@ const std::array<StyleNames, 5>& Styles(int group) {
 }  // namespace
 
 double GroupLoudnessDb(int group) {
-  static constexpr std::array<double, 8> kTarget = {-13.0, -14.0, -15.0, -17.0, -17.0, -17.0, -18.0, -17.0};
+  static constexpr std::array<double, 8> kTarget = {-14.0, -15.0, -15.0, -17.0, -17.0, -17.0, -18.0, -17.0};
   return kTarget[static_cast<size_t>(std::clamp(group, 1, 8) - 1)];
 }
 

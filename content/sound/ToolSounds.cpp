@@ -10,6 +10,9 @@
 namespace zelo::content::sound {
 namespace {
 
+/// 0.1 dB below -1 dBFS, so that rounding to 16 bits never crosses it.
+constexpr double kOneShotCeilingDb = -1.1;
+
 struct Submenu {
   int menu;
   const char* name;
@@ -170,7 +173,7 @@ Stereo RenderToolSound(const ToolSound& t) {
   }
   RemoveDc(out);
   FadeEnds(out, 0, static_cast<size_t>(0.05 * kRate));
-  Level(out, -16.0, -1.1, false);
+  LevelOneShot(out, kOneShotCeilingDb, -14.0, kRate * 3 / 10);
   return out;
 }
 
@@ -200,7 +203,7 @@ Stereo RenderLogo() {
   AddReverb(out, 0.5, 0.85, 0.3);
   RemoveDc(out);
   FadeEnds(out, 0, static_cast<size_t>(0.3 * kRate));
-  Level(out, -16.0, -1.1, false);
+  LevelOneShot(out, kOneShotCeilingDb, -16.0, out.size());
   return out;
 }
 
@@ -243,7 +246,7 @@ Stereo RenderIntro() {
   AddReverb(out, 0.3, 0.8, 0.35);
   RemoveDc(out);
   FadeEnds(out, 0, static_cast<size_t>(kFramesPerBar));
-  Level(out, -15.0, -1.1, false);
+  Level(out, -15.0, kOneShotCeilingDb, false);
   return out;
 }
 
@@ -257,7 +260,7 @@ Stereo RenderClick() {
     out.Add(i, x, x);
   }
   FadeEnds(out, 0, 64);
-  Level(out, -14.0, -1.1, false);
+  LevelOneShot(out, kOneShotCeilingDb, -6.0, out.size());
   return out;
 }
 
