@@ -3,6 +3,7 @@
 #include "app/Anwendung.h"
 #include "input/Eingabe.h"
 #include "pages/Seitensteuerung.h"
+#include "dialogs/Menuefenster.h"
 #include "platform/Files.h"
 #include "widgets/Bildbox.h"
 #include "widgets/Grafik_FX.h"
@@ -79,6 +80,21 @@ class Verbund::Programmaktionen final : public pages::Aktionen {
   int MatrixMouseMove(int b, int s, int x, int y) override { return Fx().MatrixMouseMove(B(b), B(s), x, y); }
 
  private:
+  // The disk menu of the menu window; its entries' actions join with their subsystems.
+  void DiskMenue(int x, int y) override {
+    if (!verbund_.menue_) {
+      verbund_.menue_ = std::make_unique<dialogs::Menuefenster>(app_.Dialoge(), app_.Texte(), app_.DiskMenue());
+      verbund_.menue_->aktionen.zeigeWindow = [this] { app_.ZeigeWindow(); };
+      verbund_.menue_->aktionen.normalZeiger = [this] { app_.NormalZeiger(); };
+    }
+    dialogs::Menuefenster& m = *verbund_.menue_;
+    m.fenster = app_.Fenster();
+    m.VersatzX = app_.Layout().VersatzX;
+    m.VersatzY = app_.Layout().VersatzY;
+    m.DiskMenue(1, x - m.VersatzX, y - m.VersatzY);
+  }
+  bool ExternerDialogOffen() override { return verbund_.menue_ && verbund_.menue_->ExternerDialog; }
+
   widgets::Grafik_FX& Fx() { return *verbund_.fx_; }
 
   Anwendung& app_;

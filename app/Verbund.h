@@ -14,6 +14,9 @@ class Eingabe;
 namespace zelo::pages {
 class Seitensteuerung;
 }
+namespace zelo::dialogs {
+class Menuefenster;
+}
 namespace zelo::widgets {
 class Bildbox;
 class Grafik_FX;
@@ -60,6 +63,7 @@ class Verbund final : public Subsysteme {
   std::unique_ptr<widgets::Grafik_FX> fx_;
   std::unique_ptr<widgets::Seitenregler> regler_;
   std::unique_ptr<widgets::Bildbox> sampi_;  // the popup picture box, once the window exists
+  std::unique_ptr<dialogs::Menuefenster> menue_;  // the menu window, once the dialogs exist
 };
 
 }  // namespace zelo::app

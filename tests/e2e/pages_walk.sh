@@ -62,9 +62,16 @@ expect_change() {  # before after element what
 "$data/zelo" &
 zelo=$!
 for _ in $(seq 100); do xdotool search --name Zelo >/dev/null 2>&1 && break; sleep 0.1; done
-sleep 6
+# Wait until the main page is drawn: the play button's place is no longer black.
+read -r x y w h < <(rect B_PLAY)
+for _ in $(seq 60); do
+  sleep 0.5
+  shot main
+  p=$(convert "$out/main.png" -format "%[pixel:p{$((x + 2)),$((y + 2))}]" info:)
+  case "$p" in *"(0,0,0)"*|black) ;; *) break ;; esac
+done
 xdotool mousemove 5 1015
-sleep 1
+sleep 1.5
 shot main
 
 click B_MIXER;   shot mixer;   expect_change main mixer B_MIXER "the mixer button lights"
@@ -80,6 +87,19 @@ click B_EFFECTS; shot main2
 click B_LOOP;    shot loop;    expect_change main2 loop B_LOOP "loop lights"
 click B_INFO;    shot info
 click B_INFO;    shot info_closed
+expect_change info info_closed P_TRACKS "the info picture closes again"
+# The disk menu opens at the pointer; a click beside it dismisses it.
+read -r x y w h < <(rect B_DISK)
+xdotool mousemove $((x + w / 2)) $((y + h / 2)) click 1
+sleep 1.5
+shot disk_menu
+expect_change main2 disk_menu B_NEW "the disk menu opens over the page"
+xdotool mousemove 900 600 click 1
+sleep 1
+xdotool mousemove 5 1015
+sleep 1
+shot disk_closed
+expect_change disk_menu disk_closed B_NEW "the disk menu closes"
 
 # Quit: Escape asks the question, Return takes its default answer (Yes).
 xdotool key Escape
