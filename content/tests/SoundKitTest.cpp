@@ -261,13 +261,17 @@ TEST(SoundKit, EverySampleSoundsWithinThePeakLimitAndLoopsWithoutAClick) {
       EXPECT_GT(RmsDb(part), -50.0) << "bar " << bar;
     }
     EXPECT_LE(Peak(x), kPeakLimit);
-    // The seam: the window across the wrap is no rougher than the rough parts of the material.
-    const size_t window = 32;
-    std::vector<double> rough;
-    for (size_t at = window; at + window < frames; at += window / 2) rough.push_back(Roughness(x, frames, at, window));
-    std::sort(rough.begin(), rough.end());
-    double material = rough[rough.size() * 995 / 1000];
-    EXPECT_LE(Roughness(x, frames, frames - window / 2, window), material * 1.5 + 1e4);
+    // The seam: the window across the wrap is no rougher than the roughest window of the
+    // material within 50 ms either side of it. A click stands out from its surroundings; a
+    // saw's edges or a drum hit next to the seam are material, and may be as rough.
+    const size_t window = 32, reach = 2205;
+    const size_t seamAt = frames - window / 2;
+    double material = 0.0;
+    for (size_t at = frames - reach; at < frames + reach; at += window / 2) {
+      if (at + window > seamAt && at < seamAt + window) continue;  // overlaps the seam window
+      material = std::max(material, Roughness(x, frames, at % frames, window));
+    }
+    EXPECT_LE(Roughness(x, frames, seamAt, window), material);
     auto [it, fresh] = loudness.try_emplace(lib.katalog.SampleGruppe[static_cast<size_t>(n)], rms, rms);
     it->second.first = std::min(it->second.first, rms);
     it->second.second = std::max(it->second.second, rms);
