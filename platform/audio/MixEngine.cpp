@@ -3,6 +3,7 @@
 #include <sndfile.h>
 
 #include <algorithm>
+#include <cassert>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
@@ -91,6 +92,7 @@ class WaveExport {
 
 MixEngine::MixEngine(const EngineOptions& options)
     : options_(options),
+      uiThread_(std::this_thread::get_id()),
       mixer_(std::make_unique<Mixer>()),
       active_(options.device),
       scratch_(static_cast<size_t>(kMaxBlockFrames) * 2) {
@@ -159,7 +161,10 @@ void MixEngine::RenderBlock(int16_t* out, int frames, bool realTime) noexcept {
   deviceBusy_.store(false, std::memory_order_release);
 }
 
+void MixEngine::AssertUiThread() const { assert(std::this_thread::get_id() == uiThread_); }
+
 bool MixEngine::Send(const Command& command, bool mustArrive) {
+  AssertUiThread();
   if (mixer_->Commands().Push(command)) return true;
   // A stop or a start must not be lost: while a thread takes commands, wait briefly for room.
   if (mustArrive && (device_ || Exporting())) {
@@ -173,6 +178,7 @@ bool MixEngine::Send(const Command& command, bool mustArrive) {
 }
 
 bool MixEngine::Play(const PlayRequest& r) {
+  AssertUiThread();
   if (r.channel < 0 || r.channel >= kChannelCount) return false;
   SoundView sound;
   if (r.location == kLocationOwnFile) {

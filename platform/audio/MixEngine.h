@@ -126,7 +126,11 @@ class MixEngine {
   void ExportLoop();
   void SetRenderer(Renderer renderer);
 
+  /// Debug builds check that every call comes from the thread that made the engine.
+  void AssertUiThread() const;
+
   EngineOptions options_;
+  std::thread::id uiThread_;
   std::unique_ptr<Mixer> mixer_;
   std::unique_ptr<OutputDevice> device_;
   AudioDevice active_;
