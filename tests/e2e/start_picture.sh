@@ -7,7 +7,7 @@ program=$1
 out=$2
 mkdir -p "$out"
 work=$(mktemp -d)
-trap 'kill $xvfb 2>/dev/null || true; rm -rf "$work"' EXIT
+trap 'kill ${xvfb:-} 2>/dev/null || true; rm -rf "$work"' EXIT
 
 # The medium: <root>/zelo/zelo/ holds the program, the content marker and the start pictures.
 data=$work/medium/zelo/zelo

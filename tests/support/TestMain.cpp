@@ -32,6 +32,9 @@ int main(int argc, char** argv) {
   testing::InitGoogleTest(&argc, argv);
   setenv("SDL_VIDEODRIVER", "offscreen", 0);
   setenv("SDL_AUDIODRIVER", "dummy", 0);
+  // Offscreen windows draw with SDL's software renderer; without this SDL would also load the
+  // system's EGL driver, which keeps memory to the end of the process.
+  setenv("SDL_VIDEO_EGL_DRIVER", "none", 0);
   testing::UnitTest::GetInstance()->listeners().Append(new FreshHomeListener);
   return RUN_ALL_TESTS();
 }
