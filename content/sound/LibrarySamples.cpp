@@ -509,7 +509,8 @@ void AddEffect(Stereo& out, int style, int bars, uint64_t seed, int variant) {
       Filter fl(FilterMode::LowPass), fr(FilterMode::LowPass);
       Random noise(seed);
       double depth = r.Range(3.0, 5.0);
-      int cycle = variant % 2 ? kFramesPerBar : 2 * kFramesPerBar;
+      // The sweep's cycle divides the sample, so the filter is where it started at the wrap.
+      int cycle = (variant % 2 || bars == 1) ? kFramesPerBar : 2 * kFramesPerBar;
       for (size_t i = 0; i < e.size(); ++i) {
         double ph = static_cast<double>(i % static_cast<size_t>(cycle)) / cycle;
         double cutoff = 250.0 * std::pow(2.0, depth * (0.5 - 0.5 * std::cos(2.0 * kPi * ph)));
