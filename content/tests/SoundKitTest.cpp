@@ -111,6 +111,7 @@ TEST(SoundKit, CatalogueRecordsLieInsideTheContainerInWholeBars) {
   EXPECT_EQ(lib.numbers.front(), 1);
   EXPECT_EQ(lib.numbers.back(), static_cast<int>(lib.numbers.size()));  // numbered from 1 without gaps
   std::map<int, int> perGroup;
+  std::set<std::string> names;
   std::vector<std::pair<int32_t, int32_t>> spans;
   for (int n : lib.numbers) {
     auto i = static_cast<size_t>(n);
@@ -122,6 +123,8 @@ TEST(SoundKit, CatalogueRecordsLieInsideTheContainerInWholeBars) {
     EXPECT_LE(static_cast<size_t>(k.SampleOffset[i]) + static_cast<size_t>(k.SampleGroesse[i]), lib.container.size());
     EXPECT_FALSE(k.SampleName[i].empty());
     EXPECT_FALSE(k.SampleName2[i].empty());
+    // The two lines are all a user sees of a sample: no two samples may look the same.
+    EXPECT_TRUE(names.insert(k.SampleName[i] + "|" + k.SampleName2[i]).second);
     EXPECT_TRUE(k.SampleDatei[i].empty());
     ++perGroup[k.SampleGruppe[i]];
     spans.emplace_back(k.SampleOffset[i], k.SampleGroesse[i]);
