@@ -290,5 +290,112 @@ TEST_F(SchedulerTest, AuditionsPlayTheSelectionOrWarnWhenItsFileIsGone) {
   EXPECT_EQ(engine.plays.back().lautstaerke, 256);
 }
 
+
+// --- Transport ---------------------------------------------------------------------------------
+
+TEST_F(SchedulerTest, MovingTheMarkerWhilePlayingRestartsThereAfterThirtySixSteps) {
+  for (int takt = 0; takt < 20; ++takt) spuren.SampleSetzen(0, takt * 128, 2);
+  wg.PlayInit("Normal");
+  SpielenBis(MsFuer(kTakt) + 100);
+  ASSERT_EQ(wg.SpielTakt, 1);
+  wg.SetRot(1);  // the bar that plays: nothing happens
+  EXPECT_EQ(wg.MixLaeuft, kWahr);
+  wg.SetRot(5);
+  EXPECT_EQ(wg.MixLaeuft, 0);
+  EXPECT_EQ(wg.Neustartzaehler, 1);
+  engine.zeitMs = 0;
+  for (int i = 0; i < 35; ++i) {
+    uhr.Advance(20);
+    wg.TimerUpdate();
+  }
+  EXPECT_EQ(wg.MixLaeuft, 0);
+  uhr.Advance(20);
+  wg.TimerUpdate();
+  EXPECT_EQ(wg.MixLaeuft, kWahr);
+  EXPECT_EQ(wg.AktTakt, 5);
+  EXPECT_EQ(wg.StartVersatz, 5.0 * kTakt);
+  EXPECT_EQ(std::count(engine.log.begin(), engine.log.end(), "AStart"), 2);
+}
+
+TEST_F(SchedulerTest, AnyOtherStopCancelsAPendingRestart) {
+  for (int takt = 0; takt < 20; ++takt) spuren.SampleSetzen(0, takt * 128, 2);
+  wg.PlayInit("Normal");
+  wg.SetRot(5);
+  wg.AllStop("Normal");
+  EXPECT_EQ(wg.Neustartzaehler, 0);
+  for (int i = 0; i < 50; ++i) {
+    uhr.Advance(20);
+    wg.TimerUpdate();
+  }
+  EXPECT_EQ(wg.MixLaeuft, 0);
+}
+
+TEST_F(SchedulerTest, ThePlayheadTurnsThePageAtColumnTwentyOneAndStopsAtTheLastPage) {
+  struct Fall {
+    int32_t ersterTakt, spielTakt;
+    int32_t ersterDanach, aktDanach;
+  } faelle[] = {{0, 5, 0, 5}, {0, 19, 0, 19}, {0, 20, 19, 19}, {19, 40, 38, 38}, {960, 980, 977, 998}};
+  for (const auto& f : faelle) {
+    wg.MixLaeuft = kWahr;
+    wg.ErsterTakt = f.ersterTakt;
+    wg.AktTakt = f.ersterTakt;
+    wg.Lesemarke = 0;
+    wg.Umlaufmarken.fill(0);
+    wg.AnzeigeVersatz = static_cast<double>(f.spielTakt) * kTakt;
+    engine.zeitMs = 100;
+    wg.PlotFaden();
+    EXPECT_EQ(wg.SpielTakt, f.spielTakt + 0) << f.spielTakt;  // 100 ms into the bar
+    EXPECT_EQ(wg.ErsterTakt, f.ersterDanach) << f.spielTakt;
+    EXPECT_EQ(wg.AktTakt, f.aktDanach) << f.spielTakt;
+  }
+}
+
+TEST_F(SchedulerTest, TheTimeDisplayRunsAtTheSongTempo) {
+  struct Fall {
+    int32_t tempo;
+    const char* text;
+  } faelle[] = {{140, "0:10  Bar 6"}, {70, "0:20  Bar 6"}, {160, "0:09  Bar 6"}};
+  for (const auto& f : faelle) {
+    kanaele.Tempo = f.tempo;
+    wg.MixLaeuft = kWahr;
+    wg.AnzeigeZeit = -1;
+    wg.AnzeigeVersatz = 0;
+    engine.zeitMs = 10000;
+    wg.PlotFaden();
+    ASSERT_FALSE(umgebung.texte.empty());
+    EXPECT_EQ(umgebung.texte.back(), f.text) << f.tempo;
+  }
+}
+
+TEST_F(SchedulerTest, TheLateOutputWarningShowsOncePerRun) {
+  engine.stopFlags = 8;
+  wg.AllStop("Normal");
+  wg.AllStop("Normal");
+  EXPECT_EQ(std::count(umgebung.log.begin(), umgebung.log.end(), "Warnung 35 T36"), 1);
+}
+
+TEST_F(SchedulerTest, AnEngineClockNearItsLimitRestartsPlayback) {
+  spuren.SampleSetzen(0, 0, 1);
+  wg.LoopModus = kWahr;
+  wg.PlayInit("Normal");
+  engine.zeitMs = 1073741825;
+  wg.PlayUpdate(0);
+  EXPECT_EQ(wg.MixLaeuft, 0);
+  EXPECT_TRUE(wg.Neustartwunsch);
+  engine.zeitMs = 0;
+  uhr.Advance(20);
+  wg.TimerUpdate();
+  EXPECT_FALSE(wg.Neustartwunsch);
+  EXPECT_EQ(wg.MixLaeuft, kWahr);
+}
+
+TEST_F(SchedulerTest, TheTimerDoesItsFullWorkAtMostEveryTwentyMilliseconds) {
+  for (int i = 0; i < 10; ++i) {
+    uhr.Advance(5);
+    wg.TimerUpdate();
+  }
+  EXPECT_EQ(wg.Tickzaehler, 3);  // at 5, 25 and 45 ms after the clock's start value
+}
+
 }  // namespace
 }  // namespace zelo::playback
