@@ -45,7 +45,7 @@ class SchedulerTest : public ::testing::Test {
     auto i = static_cast<size_t>(n);
     katalog.SampleTakte[i] = takte;
     katalog.SampleOrt[i] = library::kOrtCache;
-    katalog.SampleOffset[i] = n * 10 * static_cast<int32_t>(kTakt);
+    katalog.SampleOffset[i] = n * 1000;
     katalog.SampleGroesse[i] = takte * static_cast<int32_t>(kTakt);
   }
   /// Plays on until the engine clock shows `ms`, one scheduling step every 10 ms.
@@ -80,7 +80,7 @@ TEST_F(SchedulerTest, PlayStartHandsTheChannelsToTheEngineAndStartsTheTimeline) 
   EXPECT_EQ(engine.log.back(), "AStart");
   ASSERT_EQ(engine.plays.size(), 1u);
   EXPECT_EQ(engine.plays[0].container, nullptr);  // no cache opened in this test
-  EXPECT_EQ(engine.plays[0].offset, 20 * kTakt);
+  EXPECT_EQ(engine.plays[0].offset, 2000);
   EXPECT_EQ(engine.plays[0].groesse, kTakt);
 }
 
