@@ -31,7 +31,8 @@ class MappedFile {
   int64_t Read(void* buffer, int64_t length, int64_t offset) const;
   /// Writes at `offset` (ReadWrite files only); the mapping sees the bytes at once.
   int64_t Write(const void* buffer, int64_t length, int64_t offset);
-  /// Sets the file's length and maps it again.
+  /// Sets the file's length and maps it again. The old mapping goes away: call it only while
+  /// the engine plays nothing from this file (AStop first).
   bool Resize(int64_t length);
 
  private:
