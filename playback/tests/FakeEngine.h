@@ -21,7 +21,7 @@ struct Abspielung {
   int32_t lautstaerke;
 };
 
-class FakeEngine final : public platform::Engine {
+class FakeEngine : public platform::Engine {
  public:
   std::vector<Abspielung> plays;
   std::vector<int64_t> horizonte;
