@@ -106,7 +106,7 @@ void Wiedergabe::PlotFaden() {
     AllStop(kStopNormal);
     return;
   }
-  Engineposition = static_cast<double>(ms) / 5.0 * 882.0;
+  Engineposition = std::nearbyint(static_cast<double>(ms) / 5.0 * 882.0 * 10000.0) / 10000.0;
   if (Engineposition <= 32) return;
   if (effektNeustart_) {
     effektNeustart_ = false;
