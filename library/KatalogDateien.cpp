@@ -6,10 +6,7 @@
 #include "platform/Files.h"
 
 namespace zelo::library {
-namespace {
 
-/// A whole number by the list-reading rule: optional sign, digits, an optional fraction that
-/// rounds halves to even; anything else reads as 0. Saturates instead of overflowing.
 long long ZahlLesen(std::string_view text) {
   size_t p = 0;
   while (p < text.size() && (text[p] == ' ' || text[p] == '\t')) ++p;
@@ -33,6 +30,8 @@ long long ZahlLesen(std::string_view text) {
   if (!ziffern) return 0;
   return negativ ? -wert : wert;
 }
+
+namespace {
 
 int16_t AlsInt16(long long v) { return static_cast<int16_t>(std::clamp<long long>(v, INT16_MIN, INT16_MAX)); }
 int32_t AlsInt32(long long v) { return static_cast<int32_t>(std::clamp<long long>(v, INT32_MIN, INT32_MAX)); }

@@ -52,6 +52,10 @@ void PartnerkatalogAusText(Katalog& katalog, std::string_view text);
 std::vector<int16_t> VorladelisteLaden(const std::string& pfad);
 std::vector<int16_t> VorladelisteAusText(std::string_view text);
 
+/// A whole number by the list-reading rule: optional sign, digits, an optional fraction that
+/// rounds halves to even; anything else reads as 0. Saturates instead of overflowing.
+long long ZahlLesen(std::string_view text);
+
 /// Group code of a container catalogue in the program's numbering (one step only).
 int16_t FremdgruppeAbbilden(long long gruppe);
 
