@@ -303,6 +303,7 @@ void Ansicht::SpurMausDown(int button, int shift, int x, int y, bool nurZeile16)
 
 void Ansicht::SpurMausMove(int button, int shift, int x, int y) {
   zeigerX_ = x, zeigerY_ = y;
+  letzteUmschalt_ = shift;
   if (modus_ == Mausmodus::Radieren) {
     Radieren(x, y);
     return;
@@ -328,6 +329,7 @@ void Ansicht::SpurMausMove(int button, int shift, int x, int y) {
 }
 
 void Ansicht::SpurMausUp(int button, int shift, int x, int y) {
+  letzteUmschalt_ = shift;
   if (modus_ == Mausmodus::Radieren) {
     modus_ = Mausmodus::Ruhe;
     return;
@@ -585,6 +587,7 @@ void Ansicht::BildFuellen(int breite, int hoehe) {
 }
 
 void Ansicht::BildZeigen(const platform::Rect& r) {
+  if (zugbildSichtbar_ && r.x == zugbild_.x && r.y == zugbild_.y && r.w == zugbild_.w) return;
   platform::Window* f = u_.Fenster();
   if (f && zugInhalt_) {
     SDL_Surface* ebene = f->LayerSurface(platform::Layer::Drag);
@@ -698,6 +701,11 @@ void Ansicht::Blaettern(int takte) { ErsterTaktSetzen(t_.ErsterTakt + takte); }
 
 void Ansicht::AufSpielpositionScrollen(int32_t spielTakt) {
   ErsterTaktSetzen(ErsterTaktFuerSpielposition(spielTakt));
+}
+
+void Ansicht::TaktAufNull() {
+  ErsterTaktSetzen(0);
+  u_.SetRot(0);
 }
 
 void Ansicht::HScrollUebernehmen(int32_t ersterTakt) {

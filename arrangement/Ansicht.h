@@ -185,6 +185,8 @@ class Ansicht {
   void ListenZugStart(int knopf, int druckX, int druckY);
   void ListenZugBewegen(int x, int y);
   void ListenAbwurf(int shift);
+  /// The same with the modifier keys of the last release in the track area.
+  void ListenAbwurf() { ListenAbwurf(letzteUmschalt_); }
   /// The group button a dragged user sound would go to (0..11), or kKeineGruppe.
   int Zielgruppe() const { return zielgruppe_; }
   /// The release happened on the delete target (element 25).
@@ -209,6 +211,8 @@ class Ansicht {
   void MarkermodusSetzen(bool an) { markermodus_ = an; }
   void Blaettern(int takte);
   void AufSpielpositionScrollen(int32_t spielTakt);
+  /// Back to bar 0, with the marker there.
+  void TaktAufNull();
   /// The horizontal fader moved: its first bar becomes the view's.
   void HScrollUebernehmen(int32_t ersterTakt);
   /// The timer chores: scroll auto-repeat, edge scrolling, the group target of a dragged sound.
@@ -279,6 +283,7 @@ class Ansicht {
   int rahmenStartX_ = 0, rahmenStartY_ = 0;
   bool rahmenSichtbar_ = false;
   int32_t feinTick_ = INT32_MIN;
+  int letzteUmschalt_ = 0;
   int zeigerX_ = 0, zeigerY_ = 0;
   // The rubber band's start in content pixels, so edge scrolling stretches it.
   int bandInhaltX_ = 0, bandY_ = 0;
