@@ -102,7 +102,9 @@ void BandMarkieren(const std::vector<Listenknopf>& knoepfe, const std::vector<in
 int32_t ScrollReglerWert(int ersteZeile, int zeilenzahl) {
   // With four rows or fewer below the first there is nothing to scroll; the knob stays on top.
   if (zeilenzahl - 4 <= 0) return kReglerMax;
-  return kReglerMax - Gerundet(static_cast<double>(ersteZeile) * 32768.0 / (zeilenzahl - 4));
+  // The last row maps a step beyond the fader's end; the knob stops at the bottom.
+  return std::clamp<int32_t>(kReglerMax - Gerundet(static_cast<double>(ersteZeile) * 32768.0 / (zeilenzahl - 4)), 0,
+                             kReglerMax);
 }
 
 int ScrollZiel(int zeilenzahl, int32_t wert) {
