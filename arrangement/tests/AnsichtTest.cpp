@@ -343,6 +343,45 @@ TEST_F(AnsichtTest, MarkerModeScrollsTheMarkerIntoView) {
   EXPECT_EQ(ersterTakt, 1);
 }
 
+TEST_F(AnsichtTest, PatternPageTakesDropsOnTheStripOnly) {
+  struct Muster : Aufzeichnung {
+    bool Musterseite() override { return true; }
+  } muster;
+  muster.beiSampiAus = [this] { ansicht->ZugBeenden(); };
+  Ansicht streifen(spuren, katalog, Transportwerte{ersterTakt, aktTakt, loopAnfang, loopEnde, loopModus, mixLaeuft},
+                   uhr, muster, liste);
+  streifen.StreifenGeometrieSetzen(geo, 500);
+  const int sonder = 7500;  // a sample of the special-track range
+  katalog.SampleTakte[sonder] = 1;
+  katalog.SampleBreite[sonder] = 50;
+  EXPECT_EQ(streifen.SampleAbwurf(X(0), 508, sonder, Raster::Takt), 0);
+  EXPECT_EQ(spuren[kSonderspur].Anzahl, 1);
+  EXPECT_EQ(streifen.SampleAbwurf(X(0), 508 - 18, kLoop, Raster::Takt), -1) << "the rows above are not on the page";
+}
+
+TEST_F(AnsichtTest, BandRestingAtTheRightEndScrollsTheView) {
+  ansicht->SpurMausDown(kLinks, 0, X(10), Mitte(0), false);
+  ansicht->SpurMausMove(kLinks, 0, geo.Links + geo.Breite() - 5, Mitte(3));
+  ansicht->Zeitarbeit();
+  uhr.Advance(699);
+  ansicht->Zeitarbeit();
+  EXPECT_EQ(ersterTakt, 0);
+  uhr.Advance(1);
+  ansicht->Zeitarbeit();
+  EXPECT_EQ(ersterTakt, 1);
+  uhr.Advance(120);
+  ansicht->Zeitarbeit();
+  EXPECT_EQ(ersterTakt, 2);
+  // The band now reaches bar 23, which was not in view when it began, and keeps its start on
+  // the song: the entry under the press point (now scrolled out of view) is still inside.
+  ASSERT_GE(spuren.SampleSetzen(1, 23 * 128, kLoop), 0);
+  ASSERT_GE(spuren.SampleSetzen(2, 0, kLoop), 0);
+  ansicht->SpurMausUp(kLinks, 0, geo.Links + geo.Breite() - 5, Mitte(3));
+  EXPECT_EQ(ansicht->Modus(), Mausmodus::Ruhe);
+  EXPECT_EQ(spuren[1].Eintrag[0].Markiert, kWahr);
+  EXPECT_EQ(spuren[2].Eintrag[0].Markiert, kWahr);
+}
+
 // --- Drawing ---------------------------------------------------------------------------------
 
 uint32_t Pixel(SDL_Surface* s, int x, int y) {
