@@ -290,6 +290,12 @@ void Anwendung::EngineStart() {
   engine_.ATyp(3);
   engine_.ADevice(0);
   int32_t status = engine_.AInit(fenster_.get());
+  if ((status & zp::kInitWarning) && startklang_.Playing()) {
+    // Some outputs serve one user at a time: the start sound gives way to the engine.
+    startklang_.Stop();
+    engine_.ADSoff();
+    status = engine_.AInit(fenster_.get());
+  }
   grafik_.Arbeitspuffer = gfx_.GFX_AnimationSwapInit(400, 400);
   static constexpr int kTempNummern[4] = {0, 1, 14, 2};
   for (size_t i = 0; i < 4; ++i) {
@@ -414,6 +420,11 @@ void Anwendung::Ereignisse(int warteMs) {
   SDL_Event e;
   bool erstes = warteMs > 0 ? SDL_WaitEventTimeout(&e, warteMs) != 0 : SDL_PollEvent(&e) != 0;
   while (erstes) {
+    // A window the display uncovered (or mapped late) is painted whole again.
+    if (e.type == SDL_WINDOWEVENT && fenster_ &&
+        (e.window.event == SDL_WINDOWEVENT_EXPOSED || e.window.event == SDL_WINDOWEVENT_SHOWN ||
+         e.window.event == SDL_WINDOWEVENT_RESTORED))
+      fenster_->InvalidateAll();
     bool taste = e.type == SDL_KEYDOWN;
     bool klick = e.type == SDL_MOUSEBUTTONDOWN;
     if (schluss_) {
@@ -429,8 +440,6 @@ void Anwendung::Ereignisse(int warteMs) {
       // Until the key tables join, Escape and Alt+F4 ask the quit question.
       int code = zp::VbKeyCode(e.key.keysym);
       if (code == zp::vbKeyEscape || (code == zp::vbKeyF4 && (e.key.keysym.mod & KMOD_ALT))) EndeMeldung(0);
-    } else if (e.type == SDL_WINDOWEVENT && e.window.event == SDL_WINDOWEVENT_EXPOSED && fenster_) {
-      fenster_->InvalidateAll();
     }
     if (quitFlag_) return;
     erstes = SDL_PollEvent(&e) != 0;
