@@ -281,7 +281,6 @@ void Ansicht::SpurMausDown(int button, int shift, int x, int y, bool nurZeile16)
   }
   SpurEintrag& e = spuren_[spur].Eintrag[static_cast<size_t>(index)];
   u_.Vorhoerauswahl(e.SampleNr, e.SchnittAnfang, e.SchnittEnde);
-  liste_.HauptnummerSetzen(e.SampleNr);
   if (shift == kShift) {
     e.Markiert = e.Markiert ? 0 : kWahr;
     spuren_.SpurGeaendert[static_cast<size_t>(spur)] = kWahr;

@@ -90,7 +90,8 @@ class Ansichtumgebung {
   virtual void Schnellregler() {}
   virtual void SampleEditorZeichnen() {}
   virtual void SampleEditorOeffnen(const Editorauftrag& auftrag) {}
-  /// An entry's sample and cuts become the sample auditioned next.
+  /// An entry's sample and cuts become the current sample (`Hauptnummer` with its cuts), the
+  /// one auditioned next.
   virtual void Vorhoerauswahl(int sample, int32_t schnittAnfang, int32_t schnittEnde) {}
 };
 
