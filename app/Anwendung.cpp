@@ -31,11 +31,25 @@ int Runde(double v) { return static_cast<int>(std::nearbyint(v)); }
 
 }  // namespace
 
+zp::Answer DialogWeiche::MessageBox(const zp::MessageRequest& request) {
+  return ziel_ ? ziel_->MessageBox(request) : zp::DefaultAnswer(request);
+}
+int DialogWeiche::PopupMenu(const std::vector<zp::MenuItem>& items, int x, int y) {
+  return ziel_ ? ziel_->PopupMenu(items, x, y) : 0;
+}
+std::optional<std::string> DialogWeiche::InputBox(const std::string& prompt, const std::string& title,
+                                                  const std::string& preset) {
+  return ziel_ ? ziel_->InputBox(prompt, title, preset) : std::nullopt;
+}
+
 Anwendung::Anwendung(const StartOptionen& optionen, zp::Clock& uhr, zp::Engine& engine, zp::DialogHost* dialoge,
                      Subsysteme& subsysteme)
-    : optionen_(optionen), uhr_(uhr), engine_(engine), dialoge_(dialoge), sub_(subsysteme), gfx_(fonts_, &uhr_) {}
+    : optionen_(optionen), uhr_(uhr), engine_(engine), dialoge_(dialoge), sub_(subsysteme), gfx_(fonts_, &uhr_) {
+  weiche_.ZielSetzen(dialoge_);
+}
 
 Anwendung::~Anwendung() {
+  weiche_.ZielSetzen(nullptr);
   engine_.AClose(maske_);
   engine_.AClose(logo_);
   engine_.AClose(grafik_.Sampleblockbild);
@@ -80,6 +94,7 @@ void Anwendung::FensterAnlegen() {
       if (!schluss_) Zyklus();
     });
     dialoge_ = echteDialoge_.get();
+    weiche_.ZielSetzen(dialoge_);
   }
 }
 

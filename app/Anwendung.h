@@ -50,6 +50,22 @@ struct GrafikZustand {
   platform::BildStruct Sampleblockbild;    ///< "zelo22": the picture behind dragged blocks
 };
 
+/// The one dialog host the subsystems hold from the start: it forwards to the host of the
+/// run (the Dear ImGui one once the window exists, or a test's scripted one). Before there is
+/// one, a message box takes its default button, a menu is dismissed and an input is cancelled.
+class DialogWeiche final : public platform::DialogHost {
+ public:
+  void ZielSetzen(platform::DialogHost* ziel) { ziel_ = ziel; }
+  platform::DialogHost* Ziel() const { return ziel_; }
+  platform::Answer MessageBox(const platform::MessageRequest& request) override;
+  int PopupMenu(const std::vector<platform::MenuItem>& items, int x, int y) override;
+  std::optional<std::string> InputBox(const std::string& prompt, const std::string& title,
+                                      const std::string& preset) override;
+
+ private:
+  platform::DialogHost* ziel_ = nullptr;
+};
+
 class Anwendung {
  public:
   Anwendung(const StartOptionen& optionen, platform::Clock& uhr, platform::Engine& engine,
@@ -101,6 +117,8 @@ class Anwendung {
 
   // The shared stores.
   config::Ordner& Ordner() { return ordner_; }
+  /// The process environment the run started with (home, config and temp folders, search places).
+  const config::Umgebung& Umgebung() const { return optionen_.Umgebung; }
   config::Layout& Layout() { return layout_; }
   text::Texte& Texte() { return texte_; }
   text::Textnummern& Textnummern() { return textnummern_; }
@@ -113,7 +131,10 @@ class Anwendung {
   const config::LayoutMasse& Masse() const { return masse_; }
   pages::Objekte& Objekte() { return objekte_; }
   platform::Engine& Engine() { return engine_; }
-  platform::DialogHost& Dialoge() { return *dialoge_; }
+  /// Every dialog goes through here; valid from construction on.
+  platform::DialogHost& Dialoge() { return weiche_; }
+  /// The Dear ImGui host of the real window; null in tests with scripted dialogs.
+  platform::ImGuiHost* ImGuiDialoge() { return echteDialoge_.get(); }
   platform::Window* Fenster() { return fenster_.get(); }
   platform::GrafikEffekte& Gfx() { return gfx_; }
   platform::Fonts& Fonts() { return fonts_; }
@@ -143,6 +164,7 @@ class Anwendung {
   platform::Clock& uhr_;
   platform::Engine& engine_;
   platform::DialogHost* dialoge_;
+  DialogWeiche weiche_;
   Subsysteme& sub_;
 
   config::Ordner ordner_;
