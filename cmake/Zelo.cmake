@@ -41,3 +41,19 @@ function(zelo_tests name)
   # The test main sets the video and audio drivers, the medium and the leak suppressions itself.
   gtest_discover_tests(zelo_${name}_tests DISCOVERY_TIMEOUT 60)
 endfunction()
+
+# zelo_static_libraries(<out> [EXCEPT name...]) lists the subsystem libraries made so far, for
+# programs (benchmarks, fuzz targets) that may use any of them.
+function(zelo_static_libraries out)
+  cmake_parse_arguments(ARG "" "" "EXCEPT" ${ARGN})
+  set(libs)
+  foreach(lib IN LISTS ZELO_SUBSYSTEMS)
+    if(TARGET zelo_${lib} AND NOT lib IN_LIST ARG_EXCEPT)
+      get_target_property(kind zelo_${lib} TYPE)
+      if(kind STREQUAL "STATIC_LIBRARY")
+        list(APPEND libs zelo_${lib})
+      endif()
+    endif()
+  endforeach()
+  set(${out} ${libs} PARENT_SCOPE)
+endfunction()
