@@ -326,7 +326,8 @@ void Verbund::LoadZubs(const std::string& modus) {
 }
 
 void Verbund::GruppenOrdnen(int modus) { gruppen_->GruppenOrdnen(modus); }
-void Verbund::GruppenSortieren(int modus) { gruppen_->GruppenSortieren(modus); }
+// Start-up sorts the groups in the order chosen in the sample menu (import order at first).
+void Verbund::GruppenSortieren(int neu) { gruppen_->sorting(neu != 0); }
 
 void Verbund::BlockbreitenBerechnen() {
   if (app_) katalog_.BreitenBerechnen(app_->Masse().PixelProTakt);
