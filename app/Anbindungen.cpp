@@ -199,22 +199,16 @@ void Ansichtseite::HauptnummerSetzen(int sample) {
   v_.gruppen_->SchnittEnde = 0;
 }
 void Ansichtseite::Hervorheben() {
-  if (!v_.gruppen_) return;
-  v_.gruppen_->Hervorhebung = true;
-  v_.gruppen_->Neuzeichnen();
+  if (v_.gruppen_) v_.gruppen_->Hervorhebung = true;
 }
 void Ansichtseite::ListeAufbauen() {
-  if (v_.gruppen_) v_.gruppen_->Neuzeichnen();
+  if (v_.gruppen_) v_.gruppen_->ListeAufbauen(v_.gruppen_->Gruppenseite);
 }
 void Ansichtseite::Loeschen() {
   if (v_.gruppen_) v_.gruppen_->imloe(v_.app_->Dialoge(), v_.app_->Texte());
 }
 void Ansichtseite::Kontextmenue(int x, int y) {
-  Anwendung& a = *v_.app_;
-  if (!v_.gruppen_) return;
-  if (!v_.menue_) v_.menue_ = std::make_unique<dialogs::Menuefenster>(a.Dialoge(), a.Texte(), a.DiskMenue());
-  v_.menue_->fenster = a.Fenster();
-  v_.gruppen_->Kontextmenue(*v_.menue_, x, y);
+  if (v_.gruppen_) v_.gruppen_->Kontextmenue(v_.Menue(), x, y);
 }
 void Ansichtseite::SelSa(int shift, int x, int y, int breite, int hoehe) {
   if (v_.gruppen_) v_.gruppen_->SelSa(shift, x, y, breite, hoehe);

@@ -3,10 +3,12 @@
 #include <SDL.h>
 
 #include <algorithm>
+#include <cmath>
 
 #include "app/Anbindungen.h"
 #include "app/Anwendung.h"
 #include "arrangement/Ansicht.h"
+#include "dialogs/ImGuiKleindialoge.h"
 #include "dialogs/Menuefenster.h"
 #include "input/Eingabe.h"
 #include "library/KatalogDateien.h"
@@ -108,7 +110,7 @@ class Verbund::Programmaktionen final : public pages::Aktionen {
     if (Gr()) Gr()->Neuzeichnen();
   }
   bool GruppenknoepfeNeuZeichnen() override { return Gr() && Gr()->HervorhebungBeenden(); }
-  bool ListenAuswahl() override { return Gr() && Gr()->Hervorhebung; }
+  bool ListenAuswahl() override { return Gr() && (Gr()->Hervorhebung || Gr()->AuswahlAktiv); }
   void SampleKontextmenue(int x, int y) override { verbund_.ansichtseite_->Kontextmenue(x, y); }
   void SampleLoeschen() override { verbund_.ansichtseite_->Loeschen(); }
   void LoeschzielMarkieren(bool gesetzt) override {
@@ -240,13 +242,7 @@ class Verbund::Programmaktionen final : public pages::Aktionen {
  private:
   // The disk menu of the menu window; its entries' actions join with their subsystems.
   void DiskMenue(int x, int y) override {
-    if (!verbund_.menue_) {
-      verbund_.menue_ = std::make_unique<dialogs::Menuefenster>(app_.Dialoge(), app_.Texte(), app_.DiskMenue());
-      verbund_.menue_->aktionen.zeigeWindow = [this] { app_.ZeigeWindow(); };
-      verbund_.menue_->aktionen.normalZeiger = [this] { app_.NormalZeiger(); };
-    }
-    dialogs::Menuefenster& m = *verbund_.menue_;
-    m.fenster = app_.Fenster();
+    dialogs::Menuefenster& m = verbund_.Menue();
     m.VersatzX = app_.Layout().VersatzX;
     m.VersatzY = app_.Layout().VersatzY;
     m.DiskMenue(1, x - m.VersatzX, y - m.VersatzY);
@@ -276,6 +272,7 @@ void Verbund::Verbinden(Anwendung& anwendung) {
   aktionen_ = std::make_unique<Programmaktionen>(a, *this);
   fx_ = std::make_unique<widgets::Grafik_FX>(a.Objekte());
   regler_ = std::make_unique<widgets::Seitenregler>(*fx_, a.Objekte());
+  regler_->setRegler = [this](int16_t handle) { return FaderBewegt(handle); };
   pages::SeitenUmgebung su{a.Objekte(),     seitendaten_, a.Ordner(), a.Layout(), a.Masse(),
                            a.Texte(),       a.Fonttabelle(), a.Engine(), a.Gfx(),  a.Fonts(),
                            a.Uhr(),         [&a] { return a.Fenster(); }, *aktionen_,
@@ -295,6 +292,38 @@ void Verbund::Verbinden(Anwendung& anwendung) {
 }
 
 pages::Aktionen& Verbund::Aktionen() { return *aktionen_; }
+
+int16_t Verbund::FaderBewegt(int16_t handle) {
+  const int element = regler_->Element(handle);
+  if (element <= 0) return arrangement::kWahr;
+  const int32_t wert = std::clamp<int32_t>(fx_->ReglerGetWert(handle), 0, 32767);
+  app_->Objekte()[element].Wert = wert;
+  if (element == library::kScrollElement && gruppen_) gruppen_->ScrollReglerBewegt(wert);
+  // The horizontal fader stands right at bar 0 and left at the last first bar.
+  if (element == 77 && ansicht_)
+    ansicht_->HScrollUebernehmen(
+        static_cast<int32_t>(std::lround((32767 - wert) * double(arrangement::kLetzterErsterTakt) / 32767)));
+  return arrangement::kWahr;
+}
+
+dialogs::Menuefenster& Verbund::Menue() {
+  Anwendung& a = *app_;
+  if (!menue_) {
+    menue_ = std::make_unique<dialogs::Menuefenster>(a.Dialoge(), a.Texte(), a.DiskMenue());
+    dialogs::Menueaktionen& m = menue_->aktionen;
+    m.zeigeWindow = [&a] { a.ZeigeWindow(); };
+    m.normalZeiger = [&a] { a.NormalZeiger(); };
+    m.sortieren = [this](int16_t modus) { gruppen_->SortierungWaehlen(modus); };
+    m.loeschen = [this, &a] { gruppen_->imloe(a.Dialoge(), a.Texte()); };
+    m.umbenennen = [this, &a] {
+      if (!a.ImGuiDialoge()) return;  // the rename box needs the real window
+      dialogs::ImGuiKleindialoge kleine(*a.ImGuiDialoge());
+      gruppen_->msgname(kleine, a.Texte());
+    };
+  }
+  menue_->fenster = a.Fenster();
+  return *menue_;
+}
 
 void Verbund::LayoutMasseGesetzt() {
   if (!app_) return;

@@ -108,6 +108,11 @@ class Verbund final : public Subsysteme {
   pages::Seitendaten& Seitendaten() { return seitendaten_; }
   /// What the pages and the input dispatch ask of the program.
   pages::Aktionen& Aktionen();
+  /// The fader handler of the page faders this program already serves: the list's scroll
+  /// fader (element 5) and the arrangement's horizontal fader (77); others keep their value.
+  int16_t FaderBewegt(int16_t handle);
+  /// The popup menu window of the disk button and the sample list, made on first use.
+  dialogs::Menuefenster& Menue();
   library::Katalog& Katalog() { return katalog_; }
   library::Containerdateien& Container() { return container_; }
   library::Soundgruppen* Gruppen() { return gruppen_.get(); }
