@@ -38,8 +38,7 @@ void Transportseite::SpurenZeichnen() {
 }
 void Transportseite::Mixtext(const std::string& text) { v_.seiten_->Textanzeige(kMixfeld, text); }
 void Transportseite::MixnameZeigen() {
-  // There is no mix file yet: the name is the language file's name of a new mix.
-  v_.seiten_->Textanzeige(kMixfeld, platform::AnsiUpper(v_.app_->Texte()[78]));
+  v_.seiten_->Textanzeige(kMixfeld, platform::AnsiUpper(v_.Mixname));
 }
 
 void Transportseite::ElementSetzen(int element, int zustand, bool zeichnen) {
@@ -81,7 +80,10 @@ void Transportseite::SchnellreglerSchliessen() {
   fx.QuickRegler = 0;
 }
 void Transportseite::SampleEditorSchliessen() { v_.Fx().SEClose(); }
-void Transportseite::TimerJederDurchlauf() { v_.GruppenknopfBlinken(); }
+void Transportseite::TimerJederDurchlauf() {
+  v_.GruppenknopfBlinken();
+  v_.PlayknopfZeigen();
+}
 void Transportseite::Halteklick() {
   if (v_.ansicht_) v_.ansicht_->Halteklick();
 }

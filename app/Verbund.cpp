@@ -195,7 +195,7 @@ class Verbund::Programmaktionen final : public pages::Aktionen {
   void NichtsMarkieren() override {
     if (Av()) Av()->NichtsMarkieren();
   }
-  std::string MixName() override { return app_.Texte()[78]; }
+  std::string MixName() override { return verbund_.Mixname; }
 
   // The widget engine: faders of the pages, keyboard, LED matrix and sample editor.
   using B = int16_t;
@@ -484,6 +484,20 @@ void Verbund::FadenLoeschen() {
   SDL_UnlockSurface(back);
   app_->Fenster()->Invalidate({fadenX_, fadenY_, 1, fadenH_});
   fadenX_ = -1;
+}
+
+void Verbund::PlayknopfZeigen() {
+  if (!Spielt() || !seiten_ || seiten_->SeiteAktiv(pages::Matrix)) {
+    playknopfAn_ = false;
+    return;
+  }
+  // Space presses the play button as a key does (it fades back); while the song plays it
+  // shows lit, as after a click.
+  const auto& warten = seiten_->Warteschlange();
+  if (playknopfAn_ || app_->Objekte()[37].Wert == 0 || std::find(warten.begin(), warten.end(), 37) != warten.end())
+    return;
+  seiten_->ZeigeAktiv(37);
+  playknopfAn_ = true;
 }
 
 void Verbund::GruppenknopfBlinken() {

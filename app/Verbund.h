@@ -102,6 +102,10 @@ class Verbund final : public Subsysteme {
   /// Tests put a scripted one here.
   void SetupFensterSetzen(setup::SetupFenster* fenster) { setupFenster_ = fenster; }
 
+  /// File name of the current mix; empty for a new one (mix files are not read yet, so the
+  /// program always starts with a new mix).
+  std::string Mixname;
+
   // The parts, for the code that serves them and for tests.
   pages::Seitensteuerung* Seiten() { return seiten_.get(); }
   input::Eingabe* Eingabe() { return eingabe_.get(); }
@@ -135,6 +139,8 @@ class Verbund final : public Subsysteme {
   void ArrangementEinrichten(int element);
   /// Play from the marker, or stop when playing (element 37).
   void PlayStop();
+  /// Keeps the play button lit while the song plays.
+  void PlayknopfZeigen();
   /// The current sound-group button blinks on the panels that show it.
   void GruppenknopfBlinken();
 
@@ -175,6 +181,7 @@ class Verbund final : public Subsysteme {
   SDL_Surface* fadenUnter_ = nullptr;
   int fadenX_ = -1, fadenY_ = 0, fadenH_ = 0;
   int blinkPhase_ = -1;
+  bool playknopfAn_ = false;
 
   setup::SetupFenster* setupFenster_ = nullptr;
 };
