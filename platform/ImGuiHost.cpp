@@ -194,10 +194,10 @@ void ImGuiHost::RunModal(const std::function<bool()>& frame) {
   bool running = true;
   while (running) {
     SDL_Event e;
-    // Wait briefly for input, so the dialog does not burn a core while the mix still gets served.
-    // A press ends the batch: its release must reach the dialog in a later frame, or a
-    // quick key tap would be lost between two frames.
-    if (SDL_WaitEventTimeout(&e, 5)) {
+    // Wait briefly for input, so the dialog does not burn a core while the main loop's pass
+    // (which keeps the mix fed) still runs every few milliseconds. A press ends the batch: its
+    // release must reach the dialog in a later frame, or a quick key tap would be lost.
+    if (SDL_WaitEventTimeout(&e, 8)) {
       do {
         ImGui_ImplSDL2_ProcessEvent(&e);
         if (e.type == SDL_KEYDOWN || e.type == SDL_MOUSEBUTTONDOWN) break;
