@@ -2,6 +2,9 @@
 #include "app/Anwendung.h"
 
 #include <SDL.h>
+#include <backends/imgui_impl_sdl.h>
+#include <imgui.h>
+#include <imgui_internal.h>
 
 #include <cmath>
 #include <filesystem>
@@ -31,15 +34,47 @@ int Runde(double v) { return static_cast<int>(std::nearbyint(v)); }
 
 }  // namespace
 
+namespace {
+
+/// A box asked for from inside a Dear ImGui frame (an event handler of a dialog window) needs
+/// frames of its own: the open frame ends first, and a fresh one begins after the box closed,
+/// so the window's frame goes on as it expects.
+class RahmenPause {
+ public:
+  RahmenPause() {
+    ImGuiContext* g = ImGui::GetCurrentContext();
+    offen_ = g && g->WithinFrameScope;
+    if (offen_) ImGui::EndFrame();
+  }
+  ~RahmenPause() {
+    if (!offen_) return;
+    ImGui_ImplSDL2_NewFrame();
+    ImGui::NewFrame();
+  }
+  RahmenPause(const RahmenPause&) = delete;
+  RahmenPause& operator=(const RahmenPause&) = delete;
+
+ private:
+  bool offen_ = false;
+};
+
+}  // namespace
+
 zp::Answer DialogWeiche::MessageBox(const zp::MessageRequest& request) {
-  return ziel_ ? ziel_->MessageBox(request) : zp::DefaultAnswer(request);
+  if (!ziel_) return zp::DefaultAnswer(request);
+  RahmenPause pause;
+  return ziel_->MessageBox(request);
 }
 int DialogWeiche::PopupMenu(const std::vector<zp::MenuItem>& items, int x, int y) {
-  return ziel_ ? ziel_->PopupMenu(items, x, y) : 0;
+  if (!ziel_) return 0;
+  RahmenPause pause;
+  return ziel_->PopupMenu(items, x, y);
 }
 std::optional<std::string> DialogWeiche::InputBox(const std::string& prompt, const std::string& title,
                                                   const std::string& preset) {
-  return ziel_ ? ziel_->InputBox(prompt, title, preset) : std::nullopt;
+  if (!ziel_) return std::nullopt;
+  RahmenPause pause;
+  return ziel_->InputBox(prompt, title, preset);
 }
 
 Anwendung::Anwendung(const StartOptionen& optionen, zp::Clock& uhr, zp::Engine& engine, zp::DialogHost* dialoge,
