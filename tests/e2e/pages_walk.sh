@@ -20,6 +20,8 @@ export HOME=$work/home XDG_CONFIG_HOME=$work/home/.config TMPDIR=$work/tmp SDL_A
 # check the program's own code for leaks, this walk checks what the user sees.
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=0}
 mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$TMPDIR"
+. "$(dirname "$0")/installed_home.sh"
+installed_home
 
 for n in $(seq 90 130); do [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ] || break; done
 Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &

@@ -20,6 +20,8 @@ convert -size 200x100 xc:black PNG24:"$data/grafiki/zelo35I."
 
 export HOME=$work/home XDG_CONFIG_HOME=$work/home/.config TMPDIR=$work/tmp
 mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$TMPDIR"
+. "$(dirname "$0")/installed_home.sh"
+installed_home
 export SDL_AUDIODRIVER=dummy
 
 for n in $(seq 90 130); do [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ] || break; done
