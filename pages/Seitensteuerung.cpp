@@ -465,8 +465,10 @@ void Seitensteuerung::Textanzeige(const std::string& ziel, const std::string& te
 void Seitensteuerung::Textfeld(int n, int rolle, const std::string& farbe, std::string text, bool zentriert, int s) {
   if (!Objekte::Gueltig(n) || n <= 0 || !F()) return;
   ObjektStruct e = u_.objekte[n];
-  if (s > 0) {
-    // A ruler cell: one bar wide, shifted along element 4's row.
+  // A ruler cell (s = its offset along element 4's row, 0 for the first bar) is one bar wide.
+  const bool zelle = s >= 0;
+  s = std::max(s, 0);
+  if (zelle) {
     e.X = static_cast<int16_t>(e.X + s);
     e.Breite = static_cast<int16_t>(std::max(u_.masse.PixelProTakt - 2, 0));
   }

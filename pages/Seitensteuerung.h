@@ -125,7 +125,7 @@ class Seitensteuerung {
 
  private:
   void Blende_(int n, uint32_t dauer, int16_t bild, bool rueckwaerts);
-  void Textfeld(int n, int rolle, const std::string& farbe, std::string text, bool zentriert, int s = 0);
+  void Textfeld(int n, int rolle, const std::string& farbe, std::string text, bool zentriert, int s = -1);
   std::string Bilddatei(const std::string& stamm) const;
   void Hintergrund(int seite);
   void Flush();

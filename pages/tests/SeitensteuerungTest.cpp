@@ -185,5 +185,18 @@ TEST_F(Seiten, TextIsDrawnOverTheNormalImageInsideItsField) {
   EXPECT_EQ(w.Schirm(301, 110), kHinten);  // nothing outside the field
 }
 
+TEST_F(Seiten, ARulerCellRedrawsOnlyItsOwnBar) {
+  w.Element(4, 0, 20, 400, 16, Platzhalter, Hauptbild);
+  s.SzeneAktivieren("Hauptbild", 0);
+  const uint32_t markiert = 0xFF00FF00u;
+  platform::FillRect(w.fenster->Back(), {0, 20, 400, 16}, markiert);
+  s.Taktzahl(1, true);  // the first bar's cell starts at offset 0
+  EXPECT_EQ(w.Schirm(2, 22), kNormal) << "the first cell is drawn";
+  EXPECT_EQ(w.Schirm(40, 22), markiert) << "the second bar's cell is left as it was";
+  s.Taktzahl(3, true);
+  EXPECT_EQ(w.Schirm(42, 22), kNormal);
+  EXPECT_EQ(w.Schirm(25, 22), markiert);
+}
+
 }  // namespace
 }  // namespace zelo::pages
