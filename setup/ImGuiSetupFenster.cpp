@@ -94,6 +94,14 @@ void ImGuiSetupFenster::Zeichnen(SetupSteuerung& s) {
   const float skala = std::clamp(std::min(r.w * 0.96f / (kRahmenB / kTwips), r.h * 0.96f / (kRahmenH / kTwips)), 1.2f, 2.0f);
   auto px = [&](float twips) { return twips / kTwips * skala; };
   const float fb = px(kRahmenB), fh = px(kRahmenH);
+  // Captions at a readable size can make the frame wider than its place: the dialog then grows
+  // around the place's middle (within the screen), rather than cutting off the frame's edge.
+  const int noetig = static_cast<int>(fb) + 16;
+  if (r.w < noetig) {
+    const int mitte = r.x + r.w / 2;
+    r.w = std::min(noetig, static_cast<int>(io.DisplaySize.x));
+    r.x = std::clamp(mitte - r.w / 2, 0, std::max(0, static_cast<int>(io.DisplaySize.x) - r.w));
+  }
   const ImVec2 rahmen((r.w - fb) / 2, (r.h - fh) / 2 * 2 / 3);
 
   ImGui::SetNextWindowPos(ImVec2(static_cast<float>(r.x), static_cast<float>(r.y)));
