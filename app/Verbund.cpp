@@ -157,8 +157,8 @@ class Verbund::Programmaktionen final : public pages::Aktionen {
   void ArrangementLoslassen(int b, int s, int x, int y) override {
     if (Av()) Av()->SpurMausUp(b, s, x, y);
   }
-  void SampleAbwurf(int, int) override {
-    if (Av()) Av()->ListenAbwurf();
+  void SampleAbwurf(int, int, int shift) override {
+    if (Av()) Av()->ListenAbwurf(shift);
   }
   void Scrollen(int richtung) override {
     if (Av()) Av()->Scrollen(richtung);

@@ -23,6 +23,9 @@ std::string ProgrammOrdner(const char* argv0) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // A termination signal (the session ending, kill) ends the program at once; SDL would
+  // otherwise turn it into a quit request, whose question nobody may be there to answer.
+  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
     SDL_Log("Zelo cannot open its window: %s", SDL_GetError());
     return 1;

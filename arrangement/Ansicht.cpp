@@ -302,7 +302,6 @@ void Ansicht::SpurMausDown(int button, int shift, int x, int y, bool nurZeile16)
 
 void Ansicht::SpurMausMove(int button, int shift, int x, int y) {
   zeigerX_ = x, zeigerY_ = y;
-  letzteUmschalt_ = shift;
   if (modus_ == Mausmodus::Radieren) {
     Radieren(x, y);
     return;
@@ -328,7 +327,6 @@ void Ansicht::SpurMausMove(int button, int shift, int x, int y) {
 }
 
 void Ansicht::SpurMausUp(int button, int shift, int x, int y) {
-  letzteUmschalt_ = shift;
   if (modus_ == Mausmodus::Radieren) {
     modus_ = Mausmodus::Ruhe;
     return;

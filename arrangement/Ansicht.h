@@ -185,9 +185,8 @@ class Ansicht {
   bool KontextKlick(int button, int shift, int x, int y);
   void ListenZugStart(int knopf, int druckX, int druckY);
   void ListenZugBewegen(int x, int y);
+  /// Drops the dragged sample; Ctrl as `shift` places it to the sixteenth.
   void ListenAbwurf(int shift);
-  /// The same with the modifier keys of the last release in the track area.
-  void ListenAbwurf() { ListenAbwurf(letzteUmschalt_); }
   /// The group button a dragged user sound would go to (0..11), or kKeineGruppe.
   int Zielgruppe() const { return zielgruppe_; }
   /// The release happened on the delete target (element 25).
@@ -284,7 +283,6 @@ class Ansicht {
   int rahmenStartX_ = 0, rahmenStartY_ = 0;
   bool rahmenSichtbar_ = false;
   int32_t feinTick_ = INT32_MIN;
-  int letzteUmschalt_ = 0;
   int zeigerX_ = 0, zeigerY_ = 0;
   // The rubber band's start in content pixels, so edge scrolling stretches it.
   int bandInhaltX_ = 0, bandY_ = 0;

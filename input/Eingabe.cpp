@@ -321,7 +321,7 @@ void Eingabe::FMouseUp(int button, int shift, int x, int y) {
       a.ArrangementLoslassen(button, shift, lx, ly);
     }
     if (!a.ZugLoslassenGesperrt() && s.HauptansichtBereit) {
-      a.SampleAbwurf(lx, ly);
+      a.SampleAbwurf(lx, ly, shift);
       a.ZugbildVerbergen();
     }
     return;

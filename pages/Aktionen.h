@@ -118,7 +118,7 @@ class Aktionen {
   virtual void ArrangementKlick(int button, int shift, int x, int y) {}
   virtual void ArrangementBewegen(int button, int shift, int x, int y) {}
   virtual void ArrangementLoslassen(int button, int shift, int x, int y) {}
-  virtual void SampleAbwurf(int x, int y) {}
+  virtual void SampleAbwurf(int x, int y, int shift) {}
   /// The selected event takes the sample editor's marks and volume.
   virtual void EditorWerteUebernehmen(bool neuEinsortieren) {}
   virtual void Scrollen(int richtung) {}

@@ -44,6 +44,18 @@ changed() {  # before after element: pixels of the element's rectangle that diff
   read -r x y w h < <(rect "$3")
   compare -metric AE -crop "${w}x${h}+${x}+${y}" "$out/$1.png" "$out/$2.png" null: 2>&1 | cut -d" " -f1 || true
 }
+# Waits until the screen holds still (two pictures 0.4 s apart are equal), at most $1 seconds:
+# a slow machine or a sanitizer build takes longer for the same step.
+settle() {
+  local end=$((SECONDS + ${1:-20}))
+  import -window root "$work/still_a.png"
+  while [ $SECONDS -lt $end ]; do
+    sleep 0.4
+    import -window root "$work/still_b.png"
+    [ "$(compare -metric AE "$work/still_a.png" "$work/still_b.png" null: 2>&1 | cut -d" " -f1)" = "0" ] && return
+    mv "$work/still_b.png" "$work/still_a.png"
+  done
+}
 fail=0
 check() {  # condition message
   if eval "$1"; then echo "ok: $2"; else echo "FAIL: $2"; fail=1; fi
@@ -93,20 +105,19 @@ read -r bx by < <(awk -v x=$sx -v y=$sy -v w=$sw -v h=$sh 'BEGIN {
   px = s / 15; rx = (w - 8052 * px) / 2; ry = (h - 2964 * px) / 3
   printf "%d %d\n", x + rx + (6420 + 756) * px, y + ry + (2304 + 264) * px }')
 xdotool mousemove "$bx" "$by" click 1
-for _ in $(seq 100); do [ -e "$state" ] && break; sleep 0.2; done
+for _ in $(seq 300); do [ -e "$state" ] && break; sleep 0.2; done
 check "[ -e '$state' ]" "start now writes the state file"
-sleep 2
 away
-sleep 1
+settle 40
 shot main
 expect_change setup_dialog main P_SETUP "the dialog gives way to the main page"
 
 # 2. The loop group opens in the sound-group panel.
 read -r x y w h < <(rect G_GROUP01)
 xdotool mousemove $((x + w / 2)) $((y + h / 2)) click 1
-sleep 1.5
+sleep 0.5
 away
-sleep 1
+settle 30
 shot sound_groups
 expect_change main sound_groups P_LIST "the loop group's samples fill the list"
 
@@ -128,7 +139,7 @@ for i in 0 1 2; do
   drag $((lx + ${starts[$i]:-0} + 4)) $((row)) $((tx + takt * bar + 4)) $((ty + track * pitch + 16))
 done
 away
-sleep 1
+settle 30
 shot arranged
 expect_change sound_groups arranged P_TRACKS "three blocks on the tracks" 1
 

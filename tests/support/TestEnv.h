@@ -13,7 +13,8 @@ void RemoveFreshHome();
 /// The current test's fresh folder (ends with "/").
 std::string FreshHome();
 
-/// The medium data folder the build made (ends with "/"); empty when there is none.
+/// The medium data folder the build made (ends with "/"); empty when the build made no
+/// content kit.
 std::string MediumDataFolder();
 /// The repository's source folder (ends with "/").
 std::string SourceFolder();
