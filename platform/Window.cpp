@@ -169,6 +169,10 @@ void Window::InvalidateLayer(Layer layer, const Rect& r) {
 
 void Window::Present() {
   if (!renderer_ || !texture_) return;
+  // Nothing changed and no dialog is drawn over the window: the screen still shows it all.
+  bool layerDirty = false;
+  for (auto& l : layers_) layerDirty = layerDirty || !l.dirty.Empty();
+  if (dirty_.Empty() && !layerDirty && !overlayDraw) return;
   if (!dirty_.Empty()) {
     SDL_Rect r{dirty_.x, dirty_.y, dirty_.w, dirty_.h};
     const uint8_t* pixels = static_cast<const uint8_t*>(back_->pixels) + r.y * back_->pitch + r.x * 4;
