@@ -20,25 +20,11 @@ export HOME=$work/home XDG_CONFIG_HOME=$work/home/.config TMPDIR=$work/tmp SDL_A
 # check the program's own code for leaks, this walk checks what the user sees.
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=0}
 mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$TMPDIR"
-. "$(dirname "$0")/installed_home.sh"
+. "$(dirname "$0")/session.sh"
 installed_home
 
-for n in $(seq 90 130); do [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ] || break; done
-Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-export DISPLAY=":$n"
-for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
+start_xvfb
 
-# The 1280 x 960 layout sits centred on the 1280 x 1024 screen.
-versatz_y=32
-# Rectangle of a named element from the layout's coordinate file: "x y w h" on screen.
-rect() {
-  awk -v name="$1" -v vy=$versatz_y '
-    { sub(/\r$/, "") }
-    blk == 0 { split($0, a, "("); gsub(/ /, "", a[1]); cur = a[1]; blk = 1; next }
-    { v[blk++] = $0; if (blk == 11) { if (cur == name) { print v[1], v[2] + vy, v[9], v[10]; exit } blk = 0 } }
-  ' "$data/k_1280"
-}
 click() {
   read -r x y w h < <(rect "$1")
   xdotool mousemove $((x + w / 2)) $((y + h / 2)) click 1

@@ -21,18 +21,14 @@ convert -size 200x100 xc:black PNG24:"$data/grafiki/zelo35I."
 
 export HOME=$work/home XDG_CONFIG_HOME=$work/home/.config TMPDIR=$work/tmp
 mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$TMPDIR"
-. "$(dirname "$0")/installed_home.sh"
+. "$(dirname "$0")/session.sh"
 installed_home
 export SDL_AUDIODRIVER=dummy
 # In the sanitizer build the system's display and font libraries keep memory to the end; the
 # unit tests check the program's own code for leaks, this scenario checks what the user sees.
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=0}
 
-for n in $(seq 90 130); do [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ] || break; done
-Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-export DISPLAY=":$n"
-for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
+start_xvfb
 
 "$data/zelo" &
 zelo=$!
