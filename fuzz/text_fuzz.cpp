@@ -10,26 +10,10 @@
 #include "platform/Dialogs.h"
 #include "text/Leser.h"
 
-namespace {
-
-/// Answers every message at once and keeps no record, so long inputs stay cheap.
-class StilleDialoge final : public zelo::platform::DialogHost {
- public:
-  zelo::platform::Answer MessageBox(const zelo::platform::MessageRequest&) override {
-    return zelo::platform::Answer::OK;
-  }
-  int PopupMenu(const std::vector<zelo::platform::MenuItem>&, int, int) override { return 0; }
-  std::optional<std::string> InputBox(const std::string&, const std::string&, const std::string&) override {
-    return std::nullopt;
-  }
-};
-
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace zelo::text;
   const std::string_view datei(reinterpret_cast<const char*>(data), size);
-  StilleDialoge dialoge;
+  zelo::platform::SilentDialogs dialoge;
 
   auto objekte = std::make_unique<zelo::pages::Objekte>();
   Konstanten konstanten;

@@ -76,6 +76,17 @@ class ScriptedDialogs final : public DialogHost {
   std::vector<ShownDialog> shown_;
 };
 
+/// Answers every box with OK, dismisses menus and cancels inputs, and keeps no record: for
+/// fuzzing readers, where long inputs must stay cheap.
+class SilentDialogs final : public DialogHost {
+ public:
+  Answer MessageBox(const MessageRequest&) override { return Answer::OK; }
+  int PopupMenu(const std::vector<MenuItem>&, int, int) override { return 0; }
+  std::optional<std::string> InputBox(const std::string&, const std::string&, const std::string&) override {
+    return std::nullopt;
+  }
+};
+
 /// The answer a box gives when its default button is taken.
 Answer DefaultAnswer(const MessageRequest& request);
 

@@ -151,12 +151,5 @@ sleep 1
 xdotool key Return
 sleep 1
 xdotool key Return
-for _ in $(seq 50); do kill -0 $zelo 2>/dev/null || break; sleep 0.1; done
-if kill -0 $zelo 2>/dev/null; then
-  echo "FAIL: the program did not end after the quit questions"
-  fail=1
-else
-  wait $zelo || { echo "FAIL: the program ended with an error"; fail=1; }
-fi
-zelo=
+expect_program_ends "the quit questions"
 exit $fail

@@ -96,12 +96,5 @@ expect_change disk_menu disk_closed B_NEW "the disk menu closes"
 xdotool key Escape
 sleep 1
 xdotool key Return
-for _ in $(seq 50); do kill -0 $zelo 2>/dev/null || break; sleep 0.1; done
-if kill -0 $zelo 2>/dev/null; then
-  echo "FAIL: the program did not end after the quit question"
-  fail=1
-else
-  wait $zelo || { echo "FAIL: the program ended with an error"; fail=1; }
-fi
-zelo=
+expect_program_ends "the quit question"
 exit $fail

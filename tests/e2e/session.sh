@@ -31,3 +31,16 @@ rect() {
     { v[blk++] = $0; if (blk == 11) { if (cur == name) { print v[1], v[2] + vy, v[9], v[10]; exit } blk = 0 } }
   ' "$data/k_1280"
 }
+
+# After the quit: the program ($zelo) must end within 5 s and without an error; sets fail=1
+# otherwise and forgets the pid either way.
+expect_program_ends() {  # what the program was answering
+  for _ in $(seq 50); do kill -0 $zelo 2>/dev/null || break; sleep 0.1; done
+  if kill -0 $zelo 2>/dev/null; then
+    echo "FAIL: the program did not end after $1"
+    fail=1
+  else
+    wait $zelo || { echo "FAIL: the program ended with an error"; fail=1; }
+  fi
+  zelo=
+}
